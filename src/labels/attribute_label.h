@@ -1,0 +1,39 @@
+// Attribute labels: each record's label comes from the attribute token of
+// its MID line, translated through a conversion table or cut at "}".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "labels/conversion_table.h"
+#include "run/layer_profile.h"
+
+namespace mif2cgps {
+
+// The three tables of a run, kept for the whole run so that an unchanged
+// table is read only once.
+struct ConversionTables {
+  ConversionTable kk;
+  ConversionTable dk;
+  ConversionTable tk;
+  ConversionTables();
+};
+
+// The first token of the MID line under the separator {double quote}: the
+// first quoted field when the line begins with a quote, otherwise what stands
+// before the first quote (the whole line, line feed included, when it has
+// none). Empty when the line holds nothing but double quotes.
+std::string_view attributeToken(std::string_view midLine);
+
+// The CM label: the attribute up to its first "}" that stands as a character
+// of its own, after skipping leading ones. A 0x7D that is the second byte of
+// a Shift_JIS character does not cut.
+std::string_view cutAtBrace(std::string_view attribute);
+
+// Appends the record's label text to `labelLine`, then checks that the
+// profile's required tables are present. Throws the missing-table failure
+// (exit code 1) before anything of the record is written.
+void labelText(std::string_view midLine, const LayerProfile& profile, ConversionTables& tables,
+               std::string& labelLine);
+
+}  // namespace mif2cgps

@@ -1,0 +1,46 @@
+// Finds which of many keys occur in a text, reporting the earliest key in
+// the order they were added, at a cost that grows with the text and not with
+// the number of keys (an Aho-Corasick automaton).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+#include <vector>
+
+namespace mif2cgps {
+
+class KeyMatcher {
+ public:
+  static constexpr std::uint32_t kNoKey = std::numeric_limits<std::uint32_t>::max();
+
+  // Builds the matcher over `keys`; a key's number is its index there.
+  // Empty keys never match.
+  explicit KeyMatcher(const std::vector<std::string_view>& keys);
+  KeyMatcher() : KeyMatcher(std::vector<std::string_view>{}) {}
+
+  // The smallest number of a key that occurs in `text` as a byte-wise
+  // substring, or kNoKey.
+  std::uint32_t earliestMatch(std::string_view text) const;
+
+ private:
+  struct Edge {
+    unsigned char byte;
+    std::uint32_t target;
+  };
+  struct Node {
+    std::uint32_t firstEdge = 0;  // edges of a node are contiguous, sorted by byte
+    std::uint32_t edgeCount = 0;
+    std::uint32_t fallback = 0;   // the longest proper suffix that is also a trie node
+    std::uint32_t earliestKey = kNoKey;  // over this node and all its fallbacks
+  };
+
+  std::uint32_t child(std::uint32_t node, unsigned char byte) const;
+
+  std::vector<Node> nodes_;
+  std::vector<Edge> edges_;
+  std::array<std::uint32_t, 256> rootChildren_{};  // 0: no child
+};
+
+}  // namespace mif2cgps

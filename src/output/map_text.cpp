@@ -1,0 +1,118 @@
+#include "output/map_text.h"
+
+#include "text/failure.h"
+#include "text/sjis_texts.h"
+
+namespace mif2cgps {
+
+namespace {
+constexpr std::size_t kBufferSize = 256 * 1024;
+
+std::string messageWithPath(std::string_view message, const std::string& path) {
+  std::string text(message);
+  text += path;
+  text += ')';
+  return text;
+}
+}  // namespace
+
+void appendLine(std::string& text, std::string_view line) {
+  text += line;
+  text += kLineBreak;
+}
+
+void appendWithLineBreaks(std::string& text, std::string_view bytes) {
+  for (auto lineFeed = bytes.find('\n'); lineFeed != std::string_view::npos; lineFeed = bytes.find('\n')) {
+    appendLine(text, bytes.substr(0, lineFeed));
+    bytes.remove_prefix(lineFeed + 1);
+  }
+  text += bytes;
+}
+
+void beginCoordinateLine(std::string& text) { text += "Data0=("; }
+
+void appendCoordinatePair(std::string& text, bool firstPair, std::string_view x, std::string_view y) {
+  if (!firstPair) text += "),(";
+  text += y;
+  text += ',';
+  text += x;
+}
+
+void endCoordinateLine(std::string& text) {
+  text += ')';
+  text += kLineBreak;
+}
+
+void appendRecordBlock(std::string& text, std::string_view opener, std::string_view typeLine,
+                       std::string_view labelLine, std::string_view coordinateLine,
+                       std::string_view closer) {
+  appendLine(text, opener);
+  appendLine(text, typeLine);
+  appendWithLineBreaks(text, labelLine);
+  text += coordinateLine;
+  appendLine(text, closer);
+  text += kLineBreak;
+}
+
+MapTextWriter::MapTextWriter(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "wb")) {
+  if (!file_) throw Failure{messageWithPath(sjis::kCannotOpen, path_), kOutputUnavailable};
+  buffer_.reserve(kBufferSize);
+}
+
+MapTextWriter::~MapTextWriter() {
+  if (!file_) return;
+  if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+  std::fclose(file_);
+}
+
+void MapTextWriter::write(std::string_view bytes) {
+  if (buffer_.size() + bytes.size() > kBufferSize) flushBuffer();
+  if (bytes.size() >= kBufferSize) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failWrite();
+    return;
+  }
+  buffer_ += bytes;
+}
+
+void MapTextWriter::flushBuffer() {
+  if (buffer_.empty()) return;
+  if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) failWrite();
+  buffer_.clear();
+}
+
+void MapTextWriter::close() {
+  flushBuffer();
+  std::FILE* file = file_;
+  file_ = nullptr;
+  if (std::fclose(file) != 0) failWrite();
+}
+
+void MapTextWriter::failWrite() {
+  if (file_) {
+    std::fclose(file_);
+    file_ = nullptr;
+  }
+  throw Failure{messageWithPath(sjis::kCannotWrite, path_), kOutputUnavailable};
+}
+
+void writeHeader(MapTextWriter& out, std::string_view baseName) {
+  std::string header;
+  appendLine(header, sjis::kHeaderOpening);
+  appendLine(header, "[IMG ID]");
+  header += "ID=";
+  appendLine(header, baseName);
+  header += "Name=";
+  header += baseName;
+  appendLine(header, "_cGPS");
+  for (const std::string_view line :
+       {"RgnLimit=1024", "TreMargin=1", "Datum=W84", "POIIndex=N", "POINumberFirst=N", "PreProcess=F",
+        "TreSize=6000", "Levels=5", "Level0=23", "Level1=21", "Level2=19", "Level3=18", "Level4=17",
+        "Zoom0=0", "Zoom1=1", "Zoom2=3", "Zoom3=5", "Zoom4=6", "[END-IMG ID]"}) {
+    appendLine(header, line);
+  }
+  appendLine(header, sjis::kHeaderClosing);
+  header += kLineBreak;
+  out.write(header);
+}
+
+}  // namespace mif2cgps

@@ -1,0 +1,62 @@
+// Reading a text file line by line, whole lines however long.
+//
+// The file is opened in binary mode and the text rules are applied here, so
+// every platform reads the same lines: CR LF becomes LF, a CR not followed by
+// LF stays, and a byte 0x1A ends the file. A last line without a line break
+// is returned like any other.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "text/failure.h"
+
+namespace mif2cgps {
+
+class LineReader {
+ public:
+  // Opens `path` for reading. Throws `unavailable` when the file cannot be
+  // opened or its first bytes cannot be read (a folder, for one), and again
+  // whenever a later read fails: a read error is reported as the open failure.
+  LineReader(const std::string& path, Failure unavailable);
+
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  // Stores the next line in `line`, its line feed included when it has one,
+  // and returns true; returns false at the end of the file. The view stays
+  // valid until the next call.
+  bool ReadLine(std::string_view& line);
+
+  // Makes the next ReadLine return the line just read once more.
+  void unreadLine();
+
+  // Number of lines returned so far (the last line's number, counting from 1).
+  std::int64_t lineNumber() const { return lineNumber_; }
+
+  const std::string& path() const { return path_; }
+
+ private:
+  bool refill();
+
+  struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+
+  std::string path_;
+  Failure unavailable_;
+  std::unique_ptr<std::FILE, FileCloser> file_;
+  std::unique_ptr<char[]> buffer_;
+  std::size_t begin_ = 0;  // first unread byte in buffer_
+  std::size_t end_ = 0;    // one past the last valid byte in buffer_
+  bool atEnd_ = false;     // no more bytes will come: end of file or 0x1A met
+  std::string spill_;      // a line that spans refills is gathered here
+  std::string_view lastLine_;
+  bool lastLineUnread_ = false;
+  std::int64_t lineNumber_ = 0;
+};
+
+}  // namespace mif2cgps
