@@ -53,28 +53,32 @@ std::int64_t positiveCount(std::int64_t count, const MifReader& mif) {
   return count;
 }
 
-void appendSection(MifReader& mif, std::int64_t pointCount, std::string& coordinateLines) {
-  beginCoordinateLine(coordinateLines);
+void appendSection(MifReader& mif, std::int64_t pointCount, const RecordFrame& frame, std::string& record) {
+  frame.beginBlock(record);
+  beginCoordinateLine(record);
   for (std::int64_t i = 0; i < pointCount; ++i) {
     Tokenizer tokens(mif.readObjectLine(), kSpace);
     std::string_view x;
     std::string_view y;
     if (!nextCoordinate(tokens, x) || !nextCoordinate(tokens, y)) mif.failUnsound();
-    appendCoordinatePair(coordinateLines, i == 0, x, y);
+    appendCoordinatePair(record, i == 0, x, y);
   }
-  endCoordinateLine(coordinateLines);
+  endCoordinateLine(record);
+  frame.endBlock(record);
 }
 
-void appendLineObject(Tokenizer& tokens, const MifReader& mif, std::string& coordinateLines) {
+void appendLineObject(Tokenizer& tokens, const MifReader& mif, const RecordFrame& frame, std::string& record) {
   std::string_view x1, y1, x2, y2;
   if (!nextCoordinate(tokens, x1) || !nextCoordinate(tokens, y1) || !nextCoordinate(tokens, x2) ||
       !nextCoordinate(tokens, y2)) {
     mif.failUnsound();
   }
-  beginCoordinateLine(coordinateLines);
-  appendCoordinatePair(coordinateLines, true, x1, y1);
-  appendCoordinatePair(coordinateLines, false, x2, y2);
-  endCoordinateLine(coordinateLines);
+  frame.beginBlock(record);
+  beginCoordinateLine(record);
+  appendCoordinatePair(record, true, x1, y1);
+  appendCoordinatePair(record, false, x2, y2);
+  endCoordinateLine(record);
+  frame.endBlock(record);
 }
 
 std::string lineFailureMessage(std::string_view message, const LineReader& lines) {
@@ -146,23 +150,23 @@ void MifReader::failEnded() const {
   throw Failure{lineFailureMessage(sjis::kMifEnded, lines_), kMifIncomplete, true};
 }
 
-void writePolyline(std::string_view objectLine, MifReader& mif, std::string& coordinateLines) {
+void writePolyline(std::string_view objectLine, MifReader& mif, const RecordFrame& frame, std::string& record) {
   const ObjectKind kind = objectKind(objectLine);
   if (kind == ObjectKind::Point) mif.failUnsound();
   Tokenizer tokens(objectLine, kSpace);
   std::string_view token;
   tokens.next(token);  // the keyword
   if (kind == ObjectKind::Line) {
-    appendLineObject(tokens, mif, coordinateLines);
+    appendLineObject(tokens, mif, frame, record);
     return;
   }
   // Every count on the object line is read before the next line replaces it.
   if (!nextCountToken(tokens, token)) {
-    appendSection(mif, positiveCount(countOnNextLine(mif), mif), coordinateLines);
+    appendSection(mif, positiveCount(countOnNextLine(mif), mif), frame, record);
     return;
   }
   if (kind == ObjectKind::MultiPoint || !equalsIgnoringCase(withoutLineFeed(token), "Multiple")) {
-    appendSection(mif, positiveCount(leadingInteger(token), mif), coordinateLines);
+    appendSection(mif, positiveCount(leadingInteger(token), mif), frame, record);
     return;
   }
   std::int64_t sections = 0;
@@ -175,19 +179,21 @@ void writePolyline(std::string_view objectLine, MifReader& mif, std::string& coo
   }
   for (std::int64_t section = 0; section < sections; ++section) {
     const std::int64_t count = (section == 0 && firstCount > 0) ? firstCount : countOnNextLine(mif);
-    appendSection(mif, positiveCount(count, mif), coordinateLines);
+    appendSection(mif, positiveCount(count, mif), frame, record);
   }
 }
 
-void writePoint(std::string_view objectLine, const MifReader& mif, std::string& coordinateLines) {
+void writePoint(std::string_view objectLine, const MifReader& mif, const RecordFrame& frame, std::string& record) {
   if (objectKind(objectLine) != ObjectKind::Point) mif.failUnsound();
   Tokenizer tokens(objectLine, kSpace);
   std::string_view x, y;
   tokens.next(x);  // the keyword
   if (!nextCoordinate(tokens, x) || !nextCoordinate(tokens, y)) mif.failUnsound();
-  beginCoordinateLine(coordinateLines);
-  appendCoordinatePair(coordinateLines, true, x, y);
-  endCoordinateLine(coordinateLines);
+  frame.beginBlock(record);
+  beginCoordinateLine(record);
+  appendCoordinatePair(record, true, x, y);
+  endCoordinateLine(record);
+  frame.endBlock(record);
 }
 
 }  // namespace mif2cgps

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "output/map_text.h"
 #include "text/line_reader.h"
 
 namespace mif2cgps {
@@ -48,14 +49,14 @@ class MifReader {
 bool isObjectLine(std::string_view line);
 
 // Reads the object that begins at `objectLine` as a polyline and appends its
-// coordinate lines to `coordinateLines`: one line for Pline, MultiPoint and
-// Line objects, one per section for "Pline Multiple". Throws a failure (exit
+// record blocks to `record`: one block for Pline, MultiPoint and Line
+// objects, one per section for "Pline Multiple". Throws a failure (exit
 // code 4) when the object cannot be read soundly or the file ends inside it;
-// `coordinateLines` may then hold a part of the object.
-void writePolyline(std::string_view objectLine, MifReader& mif, std::string& coordinateLines);
+// `record` may then hold a part of the object.
+void writePolyline(std::string_view objectLine, MifReader& mif, const RecordFrame& frame, std::string& record);
 
-// Appends the coordinate line of the point on `objectLine`. Throws a failure
+// Appends the record block of the point on `objectLine`. Throws a failure
 // (exit code 4) when the line is not a point or lacks its two coordinates.
-void writePoint(std::string_view objectLine, const MifReader& mif, std::string& coordinateLines);
+void writePoint(std::string_view objectLine, const MifReader& mif, const RecordFrame& frame, std::string& record);
 
 }  // namespace mif2cgps

@@ -26,7 +26,8 @@ std::string_view cutAtBrace(std::string_view attribute) {
 
 void labelText(std::string_view midLine, const LayerProfile& profile, ConversionTables& tables,
                std::string& labelLine) {
-  const std::string_view attribute = attributeToken(midLine);
+  const std::string_view attribute =
+      profile.labelSource == LabelSource::none ? std::string_view{} : attributeToken(midLine);
   // A one-byte attribute is never looked up: no table is consulted for it.
   auto translate = [&](ConversionTable& table) {
     if (attribute.size() >= 2) labelLine += lookupConversion(table, attribute);

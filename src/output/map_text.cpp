@@ -1,5 +1,7 @@
 #include "output/map_text.h"
 
+#include <algorithm>
+
 #include "text/failure.h"
 #include "text/sjis_texts.h"
 
@@ -32,10 +34,16 @@ void appendWithLineBreaks(std::string& text, std::string_view bytes) {
 void beginCoordinateLine(std::string& text) { text += "Data0=("; }
 
 void appendCoordinatePair(std::string& text, bool firstPair, std::string_view x, std::string_view y) {
-  if (!firstPair) text += "),(";
-  text += y;
-  text += ',';
-  text += x;
+  // One growth and plain copies: this runs for every point of the layer.
+  constexpr std::string_view kPairSeparator = "),(";
+  const std::size_t start = text.size();
+  const std::size_t separator = firstPair ? 0 : kPairSeparator.size();
+  text.resize(start + separator + y.size() + 1 + x.size());
+  char* out = text.data() + start;
+  out = std::copy_n(kPairSeparator.data(), separator, out);
+  out = std::copy(y.begin(), y.end(), out);
+  *out++ = ',';
+  std::copy(x.begin(), x.end(), out);
 }
 
 void endCoordinateLine(std::string& text) {
@@ -43,19 +51,20 @@ void endCoordinateLine(std::string& text) {
   text += kLineBreak;
 }
 
-void appendRecordBlock(std::string& text, std::string_view opener, std::string_view typeLine,
-                       std::string_view labelLine, std::string_view coordinateLine,
-                       std::string_view closer) {
-  appendLine(text, opener);
-  appendLine(text, typeLine);
-  appendWithLineBreaks(text, labelLine);
-  text += coordinateLine;
-  appendLine(text, closer);
-  text += kLineBreak;
+void RecordFrame::set(std::string_view opener, std::string_view typeLine, std::string_view labelLine,
+                      std::string_view closer) {
+  head_.clear();
+  appendLine(head_, opener);
+  appendLine(head_, typeLine);
+  appendWithLineBreaks(head_, labelLine);
+  tail_.clear();
+  appendLine(tail_, closer);
+  tail_ += kLineBreak;
 }
 
 MapTextWriter::MapTextWriter(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "wb")) {
   if (!file_) throw Failure{messageWithPath(sjis::kCannotOpen, path_), kOutputUnavailable};
+  std::setvbuf(file_, nullptr, _IONBF, 0);  // whole buffers go straight to the file
   buffer_.reserve(kBufferSize);
 }
 

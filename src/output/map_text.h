@@ -23,12 +23,23 @@ void beginCoordinateLine(std::string& text);
 void appendCoordinatePair(std::string& text, bool firstPair, std::string_view x, std::string_view y);
 void endCoordinateLine(std::string& text);
 
-// One record block: opener, type line, label line, the coordinate line,
-// closer, empty line. `labelLine` brings its own LF; `coordinateLine` is
-// complete with its CR LF.
-void appendRecordBlock(std::string& text, std::string_view opener, std::string_view typeLine,
-                       std::string_view labelLine, std::string_view coordinateLine,
-                       std::string_view closer);
+// What a record's blocks share. A block is: opener, type line, label line,
+// the coordinate line, closer, empty line; a record has one block, or one
+// per section of a multi-section polyline.
+class RecordFrame {
+ public:
+  // `labelLine` brings its own LF.
+  void set(std::string_view opener, std::string_view typeLine, std::string_view labelLine,
+           std::string_view closer);
+
+  // The lines before the coordinate line, and those after it.
+  void beginBlock(std::string& text) const { text += head_; }
+  void endBlock(std::string& text) const { text += tail_; }
+
+ private:
+  std::string head_;
+  std::string tail_;
+};
 
 // The output file, written in large blocks.
 class MapTextWriter {

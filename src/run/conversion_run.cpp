@@ -25,7 +25,7 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
                     std::int64_t& records) {
   ConversionTables tables;
   std::string labelLine;
-  std::string coordinateLines;
+  RecordFrame frame;
   std::string record;
   std::string_view midLine;
   std::string_view objectLine;
@@ -34,24 +34,16 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
     labelText(midLine, profile, tables, labelLine);
     if (labelLine.find('\n') == std::string::npos) labelLine += '\n';
     const std::string_view typeLine = profile.roadTyping ? roadTypeFor(labelLine) : profile.fixedTypeLine;
+    frame.set(profile.sectionOpener, typeLine, labelLine, profile.sectionCloser);
 
+    // The record is assembled whole, so a failure while reading its object
+    // leaves no part of it in the output.
     if (!mif.findNextObject(objectLine)) mif.failEnded();
-    coordinateLines.clear();
-    if (profile.geometryKind == GeometryKind::Polyline) {
-      writePolyline(objectLine, mif, coordinateLines);
-    } else {
-      writePoint(objectLine, mif, coordinateLines);
-    }
-
-    // The record is assembled whole, so a failure above leaves no part of it
-    // in the output. Each section of a multi-section polyline is a block.
     record.clear();
-    std::string_view lines = coordinateLines;
-    while (!lines.empty()) {
-      const auto lineEnd = lines.find('\n') + 1;
-      appendRecordBlock(record, profile.sectionOpener, typeLine, labelLine, lines.substr(0, lineEnd),
-                        profile.sectionCloser);
-      lines.remove_prefix(lineEnd);
+    if (profile.geometryKind == GeometryKind::Polyline) {
+      writePolyline(objectLine, mif, frame, record);
+    } else {
+      writePoint(objectLine, mif, frame, record);
     }
     out.write(record);
     if (profile.geometryKind == GeometryKind::Point) mif.skipLineAfterPoint();

@@ -8,23 +8,6 @@ bool contains(std::string_view text, std::string_view pattern) {
   return text.find(pattern) != std::string_view::npos;
 }
 
-bool Tokenizer::next(std::string_view& token) {
-  const auto start = rest_.find_first_not_of(separators_);
-  if (start == std::string_view::npos) {
-    rest_ = {};
-    return false;
-  }
-  const auto end = rest_.find_first_of(separators_, start);
-  if (end == std::string_view::npos) {
-    token = rest_.substr(start);
-    rest_ = {};
-  } else {
-    token = rest_.substr(start, end - start);
-    rest_ = rest_.substr(end + 1);
-  }
-  return true;
-}
-
 bool isBlank(std::string_view text) {
   for (const char c : text) {
     if (!isWhiteSpace(c)) return false;

@@ -20,12 +20,32 @@ class Tokenizer {
 
   // Stores the next token in `token` and returns true, or returns false
   // (leaving `token` untouched) when only separators remain.
-  bool next(std::string_view& token);
+  bool next(std::string_view& token) {
+    std::size_t start = 0;
+    while (start < rest_.size() && isSeparator(rest_[start])) ++start;
+    if (start == rest_.size()) {
+      rest_ = {};
+      return false;
+    }
+    std::size_t end = start + 1;
+    while (end < rest_.size() && !isSeparator(rest_[end])) ++end;
+    token = rest_.substr(start, end - start);
+    rest_.remove_prefix(end < rest_.size() ? end + 1 : end);
+    return true;
+  }
 
   // What follows the last token's separator, not yet tokenized.
   std::string_view rest() const { return rest_; }
 
  private:
+  // Separator sets hold a few bytes, so a plain loop beats a table.
+  bool isSeparator(char c) const {
+    for (const char separator : separators_) {
+      if (c == separator) return true;
+    }
+    return false;
+  }
+
   std::string_view rest_;
   std::string_view separators_;
 };

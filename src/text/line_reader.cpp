@@ -13,6 +13,7 @@ constexpr char kEndOfFileByte = '\x1A';
 LineReader::LineReader(const std::string& path, Failure unavailable)
     : path_(path), unavailable_(std::move(unavailable)), file_(std::fopen(path.c_str(), "rb")) {
   if (!file_) throw unavailable_;
+  std::setvbuf(file_.get(), nullptr, _IONBF, 0);  // reads go straight into buffer_
   buffer_ = std::make_unique<char[]>(kBufferSize);
   // Reading at once makes a folder, which some systems open, fail here.
   refill();
@@ -24,8 +25,12 @@ bool LineReader::refill() {
   const std::size_t got = std::fread(buffer_.get(), 1, kBufferSize, file_.get());
   if (std::ferror(file_.get())) throw unavailable_;
   end_ = got;
+  if (void* stop = std::memchr(buffer_.get(), kEndOfFileByte, got)) {
+    end_ = static_cast<std::size_t>(static_cast<char*>(stop) - buffer_.get());
+    atEnd_ = true;
+  }
   if (got == 0) atEnd_ = true;
-  return got != 0;
+  return end_ != 0;
 }
 
 bool LineReader::ReadLine(std::string_view& line) {
@@ -44,12 +49,7 @@ bool LineReader::ReadLine(std::string_view& line) {
       break;
     }
     char* start = buffer_.get() + begin_;
-    std::size_t available = end_ - begin_;
-    if (void* stop = std::memchr(start, kEndOfFileByte, available)) {
-      available = static_cast<std::size_t>(static_cast<char*>(stop) - start);
-      end_ = begin_ + available;
-      atEnd_ = true;
-    }
+    const std::size_t available = end_ - begin_;
     auto* lineFeed = static_cast<char*>(std::memchr(start, '\n', available));
     if (!lineFeed) {
       spill_.append(start, available);

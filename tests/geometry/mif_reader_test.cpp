@@ -12,24 +12,35 @@
 namespace mif2cgps {
 namespace {
 
+// The coordinate lines of a record, without the lines its blocks share.
+std::string coordinateLinesOf(const std::string& record) {
+  std::string lines = record;
+  for (const std::string_view shared : {"[\r\nT\r\nL\r\n", "]\r\n\r\n"}) {
+    for (auto at = lines.find(shared); at != std::string::npos; at = lines.find(shared)) lines.erase(at, shared.size());
+  }
+  return lines;
+}
+
 // Reads every object of `mif` as the run does and describes the result: the
 // coordinate lines of each object, "|" between objects, and at a failure
 // "ended@N" or "unsound@N" with the line number the message names.
 std::string readAll(std::string_view mif, GeometryKind kind) {
   testing::ScratchFolder folder;
   MifReader reader(folder.write("layer.mif", mif));
+  RecordFrame frame;
+  frame.set("[", "T", "L\n", "]");
   std::string result;
   try {
     std::string_view objectLine;
     while (reader.findNextObject(objectLine)) {
-      std::string lines;
+      std::string record;
       if (kind == GeometryKind::Polyline) {
-        writePolyline(objectLine, reader, lines);
+        writePolyline(objectLine, reader, frame, record);
       } else {
-        writePoint(objectLine, reader, lines);
+        writePoint(objectLine, reader, frame, record);
         reader.skipLineAfterPoint();
       }
-      result += lines + "|";
+      result += coordinateLinesOf(record) + "|";
     }
   } catch (const Failure& failure) {
     EXPECT_EQ(failure.exitCode, kMifIncomplete);

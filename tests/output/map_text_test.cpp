@@ -32,8 +32,12 @@ TEST(MapTextTest, RecordBlockWritesEveryLineBreakAsCrLf) {
   appendCoordinatePair(coordinateLine, true, "139.1", "35.6");
   appendCoordinatePair(coordinateLine, false, "139.2", "35.7");
   endCoordinateLine(coordinateLine);
+  RecordFrame frame;
+  frame.set("[RGN40]", "Type=0x06", "Label=a\rb\n", "[END-RGN40]");
   std::string block;
-  appendRecordBlock(block, "[RGN40]", "Type=0x06", "Label=a\rb\n", coordinateLine, "[END-RGN40]");
+  frame.beginBlock(block);
+  block += coordinateLine;
+  frame.endBlock(block);
   EXPECT_EQ(block,
             "[RGN40]\r\nType=0x06\r\nLabel=a\rb\r\nData0=(35.6,139.1),(35.7,139.2)\r\n[END-RGN40]\r\n\r\n");
 }
