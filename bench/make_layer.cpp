@@ -94,7 +94,10 @@ int main(int argc, char** argv) {
     if (!keys.empty() && generator.below(4) != 0) {
       attribute += keys[keys.size() - 1 - generator.below(keys.size() / 4)];
     }
-    if (kind == "cm") attribute += "}" + generator.word(3);
+    if (kind == "cm") {
+      attribute += '}';
+      attribute += generator.word(3);
+    }
     mid << '"' << attribute << "\"," << record << "\r\n";
 
     if (kind == "cm") {

@@ -1,6 +1,12 @@
 #include "labels/conversion_table.h"
 
+#if defined(_WIN32)
+#include <chrono>
+#include <filesystem>
 #include <system_error>
+#else
+#include <sys/stat.h>
+#endif
 
 #include "text/byte_text.h"
 #include "text/failure.h"
@@ -17,6 +23,37 @@ TableRow parseTableRow(std::string_view line) {
   return row;
 }
 
+#if defined(_WIN32)
+// Windows has no file identity in the standard library; size and write time
+// (100 ns steps) tell an edit.
+std::optional<TableFileState> tableFileState(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path file(path);
+  if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
+  TableFileState state;
+  state.size = std::filesystem::file_size(file, error);
+  const auto modified = std::filesystem::last_write_time(file, error);
+  if (error) return std::nullopt;
+  state.modifiedNanoseconds =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count();
+  return state;
+}
+#else
+// One stat call: a lookup per record must not cost more questions than that.
+std::optional<TableFileState> tableFileState(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+  constexpr std::int64_t kBillion = 1'000'000'000;
+  TableFileState state;
+  state.device = static_cast<std::uint64_t>(info.st_dev);
+  state.file = static_cast<std::uint64_t>(info.st_ino);
+  state.size = static_cast<std::uint64_t>(info.st_size);
+  state.modifiedNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_sec) * kBillion + info.st_mtim.tv_nsec;
+  state.changedNanoseconds = static_cast<std::int64_t>(info.st_ctim.tv_sec) * kBillion + info.st_ctim.tv_nsec;
+  return state;
+}
+#endif
+
 ConversionTable::ConversionTable(std::string fileName, std::string_view missingMessage)
     : fileName_(std::move(fileName)), missingMessage_(missingMessage) {}
 
@@ -25,15 +62,8 @@ void ConversionTable::failMissing() const {
 }
 
 void ConversionTable::refresh() {
-  std::error_code error;
-  const std::filesystem::path path(fileName_);
-  const auto status = std::filesystem::status(path, error);
-  if (error || !std::filesystem::is_regular_file(status)) {
-    loadedState_.reset();
-    failMissing();
-  }
-  const FileState state{std::filesystem::file_size(path, error), std::filesystem::last_write_time(path, error)};
-  if (error) {
+  const auto state = tableFileState(fileName_);
+  if (!state) {
     loadedState_.reset();
     failMissing();
   }

@@ -5,12 +5,11 @@
 //
 // A table is read once and kept in memory while its file stays the same:
 // every lookup and presence check asks the file system whether the file is
-// still there and whether its size or modification time changed, so an
-// edited, replaced or removed table takes effect at the next lookup.
+// still there and whether it changed (size, times, identity), so an edited,
+// replaced or removed table takes effect at the next lookup.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +29,19 @@ struct TableRow {
 // keeps its line feed in the key; the value also ends at a line feed.
 TableRow parseTableRow(std::string_view line);
 
+// What tells one version of a table file from another: identity, size and
+// times, as one question to the file system. Empty when the path is not a
+// regular file.
+struct TableFileState {
+  std::uint64_t device = 0;
+  std::uint64_t file = 0;
+  std::uint64_t size = 0;
+  std::int64_t modifiedNanoseconds = 0;
+  std::int64_t changedNanoseconds = 0;
+  bool operator==(const TableFileState&) const = default;
+};
+std::optional<TableFileState> tableFileState(const std::string& path);
+
 class ConversionTable {
  public:
   // `fileName` is opened relative to the working directory; `missingMessage`
@@ -42,12 +54,6 @@ class ConversionTable {
   friend std::string_view lookupConversion(ConversionTable& table, std::string_view text);
   friend void requireConversionTable(ConversionTable& table);
 
-  struct FileState {
-    std::uintmax_t size;
-    std::filesystem::file_time_type modified;
-    bool operator==(const FileState&) const = default;
-  };
-
   // Makes the rows in memory match the file. Throws the missing-table
   // failure (exit code 1) when the file is gone, a folder, or unreadable.
   void refresh();
@@ -55,7 +61,7 @@ class ConversionTable {
 
   std::string fileName_;
   std::string_view missingMessage_;
-  std::optional<FileState> loadedState_;
+  std::optional<TableFileState> loadedState_;
   std::string rowText_;  // every row's value, back to back
   std::vector<std::pair<std::uint32_t, std::uint32_t>> values_;  // offset and size in rowText_
   KeyMatcher matcher_;

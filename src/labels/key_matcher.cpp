@@ -5,7 +5,7 @@
 
 namespace mif2cgps {
 
-KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys) {
+KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t denseLimit) {
   // A plain trie first, children kept per node while it grows.
   std::vector<std::vector<Edge>> children(1);
   std::vector<std::uint32_t> ownKey(1, kNoKey);
@@ -59,6 +59,26 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys) {
       queue.push_back(edge.target);
     }
   }
+  buildDense(denseLimit);
+}
+
+void KeyMatcher::buildDense(std::size_t denseLimit) {
+  for (const Edge& edge : edges_) {
+    if (byteClass_[edge.byte] == 0) byteClass_[edge.byte] = classCount_++;
+  }
+  if (nodes_.size() * classCount_ > denseLimit) {
+    byteClass_.fill(0);
+    classCount_ = 1;
+    return;
+  }
+  std::array<unsigned char, 256> classByte{};
+  for (unsigned byte = 0; byte < 256; ++byte) classByte[byteClass_[byte]] = static_cast<unsigned char>(byte);
+  dense_.assign(nodes_.size() * classCount_, 0);
+  for (std::uint32_t node = 0; node < nodes_.size(); ++node) {
+    for (std::uint32_t byteClass = 1; byteClass < classCount_; ++byteClass) {
+      dense_[node * classCount_ + byteClass] = step(node, classByte[byteClass]);
+    }
+  }
 }
 
 std::uint32_t KeyMatcher::child(std::uint32_t node, unsigned char byte) const {
@@ -70,17 +90,28 @@ std::uint32_t KeyMatcher::child(std::uint32_t node, unsigned char byte) const {
   return (found != last && found->byte == byte) ? found->target : 0;
 }
 
+// The state after `byte`, following fallbacks until a trie edge fits.
+std::uint32_t KeyMatcher::step(std::uint32_t node, unsigned char byte) const {
+  std::uint32_t next = child(node, byte);
+  while (next == 0 && node != 0) {
+    node = nodes_[node].fallback;
+    next = child(node, byte);
+  }
+  return next;
+}
+
 std::uint32_t KeyMatcher::earliestMatch(std::string_view text) const {
   std::uint32_t earliest = kNoKey;
   std::uint32_t node = 0;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    std::uint32_t next = child(node, byte);
-    while (next == 0 && node != 0) {
-      node = nodes_[node].fallback;
-      next = child(node, byte);
+  if (dense_.empty()) {
+    for (const char c : text) {
+      node = step(node, static_cast<unsigned char>(c));
+      earliest = std::min(earliest, nodes_[node].earliestKey);
     }
-    node = next;
+    return earliest;
+  }
+  for (const char c : text) {
+    node = dense_[node * classCount_ + byteClass_[static_cast<unsigned char>(c)]];
     earliest = std::min(earliest, nodes_[node].earliestKey);
   }
   return earliest;

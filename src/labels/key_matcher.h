@@ -14,10 +14,15 @@ namespace mif2cgps {
 class KeyMatcher {
  public:
   static constexpr std::uint32_t kNoKey = std::numeric_limits<std::uint32_t>::max();
+  // Up to this many transitions (4 bytes each), every state gets a full row
+  // over the bytes the keys use, and a lookup costs one step per byte. A
+  // larger table keeps only its trie edges, in memory that grows with the
+  // keys' length alone.
+  static constexpr std::size_t kDefaultDenseLimit = 1 << 20;
 
   // Builds the matcher over `keys`; a key's number is its index there.
   // Empty keys never match.
-  explicit KeyMatcher(const std::vector<std::string_view>& keys);
+  explicit KeyMatcher(const std::vector<std::string_view>& keys, std::size_t denseLimit = kDefaultDenseLimit);
   KeyMatcher() : KeyMatcher(std::vector<std::string_view>{}) {}
 
   // The smallest number of a key that occurs in `text` as a byte-wise
@@ -37,10 +42,18 @@ class KeyMatcher {
   };
 
   std::uint32_t child(std::uint32_t node, unsigned char byte) const;
+  std::uint32_t step(std::uint32_t node, unsigned char byte) const;
+  void buildDense(std::size_t denseLimit);
 
   std::vector<Node> nodes_;
   std::vector<Edge> edges_;
   std::array<std::uint32_t, 256> rootChildren_{};  // 0: no child
+
+  // The dense form: byte -> class (0 for bytes no key holds), and per state
+  // one row of next states by class. Empty when over the limit.
+  std::array<std::uint32_t, 256> byteClass_{};
+  std::uint32_t classCount_ = 1;
+  std::vector<std::uint32_t> dense_;
 };
 
 }  // namespace mif2cgps

@@ -38,10 +38,15 @@ TEST(KeyMatcherTest, AgreesWithAPlainScanOnRandomKeys) {
   for (int round = 0; round < 200; ++round) {
     std::vector<std::string> keys(1 + random() % 30);
     for (auto& key : keys) key = randomText(5);
-    const KeyMatcher matcher(std::vector<std::string_view>(keys.begin(), keys.end()));
-    for (int probe = 0; probe < 50; ++probe) {
-      const std::string text = randomText(12);
-      ASSERT_EQ(matcher.earliestMatch(text), earliestByScan(keys, text)) << "round " << round << " text " << text;
+    const std::vector<std::string_view> views(keys.begin(), keys.end());
+    // Both forms: full rows per state, and trie edges alone.
+    for (const std::size_t denseLimit : {KeyMatcher::kDefaultDenseLimit, std::size_t{0}}) {
+      const KeyMatcher matcher(views, denseLimit);
+      for (int probe = 0; probe < 50; ++probe) {
+        const std::string text = randomText(12);
+        ASSERT_EQ(matcher.earliestMatch(text), earliestByScan(keys, text))
+            << "round " << round << " dense limit " << denseLimit << " text " << text;
+      }
     }
   }
 }

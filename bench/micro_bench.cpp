@@ -1,0 +1,91 @@
+// Micro-benchmarks of the hot paths: reading lines, one polyline's
+// coordinate lines, and a table lookup against many rows.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "geometry/mif_reader.h"
+#include "labels/key_matcher.h"
+#include "output/map_text.h"
+#include "text/line_reader.h"
+
+namespace mif2cgps {
+namespace {
+
+std::string scratchFile(const std::string& name, const std::string& bytes) {
+  const auto path = (std::filesystem::temp_directory_path() / ("mif2cgps-bench-" + name)).string();
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+std::string coordinateLines(std::size_t lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines; ++i) text += "139.7671234 35.6812345\r\n";
+  return text;
+}
+
+void BM_ReadLine(benchmark::State& state) {
+  const auto path = scratchFile("lines", coordinateLines(100'000));
+  for (auto _ : state) {
+    LineReader reader(path, Failure{"", kMidUnavailable});
+    std::string_view line;
+    while (reader.ReadLine(line)) benchmark::DoNotOptimize(line);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 100'000 * 24);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadLine);
+
+void BM_WritePolyline(benchmark::State& state) {
+  std::string mif;
+  for (int i = 0; i < 10'000; ++i) mif += "Pline 7\r\n" + coordinateLines(7) + "    Pen (1,2,0)\r\n";
+  const auto path = scratchFile("plines", mif);
+  RecordFrame frame;
+  frame.set("[RGN40]", "Type=0x06", "Label=\n", "[END-RGN40]");
+  std::string record;
+  for (auto _ : state) {
+    MifReader reader(path);
+    std::string_view objectLine;
+    while (reader.findNextObject(objectLine)) {
+      record.clear();
+      writePolyline(objectLine, reader, frame, record);
+      benchmark::DoNotOptimize(record.data());
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 10'000);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_WritePolyline);
+
+// Keys of Shift_JIS double-byte characters; the texts hold a late key or none.
+void BM_TableLookup(benchmark::State& state) {
+  std::mt19937 random(7);
+  auto word = [&](int characters) {
+    std::string text;
+    for (int i = 0; i < characters; ++i) {
+      text += static_cast<char>(0x88 + random() % 8);
+      text += static_cast<char>(0x40 + random() % 60);
+    }
+    return text;
+  };
+  std::vector<std::string> keys;
+  for (int row = 0; row < state.range(0); ++row) keys.push_back(word(4) + std::to_string(row));
+  const KeyMatcher matcher(std::vector<std::string_view>(keys.begin(), keys.end()));
+  std::vector<std::string> texts;
+  for (int i = 0; i < 1000; ++i) texts.push_back(word(5) + (i % 4 ? keys[keys.size() - 1 - i % std::min<std::size_t>(100, keys.size())] : ""));
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(matcher.earliestMatch(texts[next]));
+    next = (next + 1) % texts.size();
+  }
+}
+BENCHMARK(BM_TableLookup)->Arg(10)->Arg(1000)->Arg(20000);
+
+}  // namespace
+}  // namespace mif2cgps

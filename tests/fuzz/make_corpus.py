@@ -1,0 +1,23 @@
+#!/usr/bin/env python3
+"""Writes the fuzz seed corpus from the end-to-end fixtures: one seed per
+fixture whose base name is one of the fuzz target's layer names."""
+import pathlib
+
+CODES = ["", "GK", "DK", "KK", "SK", "TK", "CM", "DKTK", "KKTK", "DKCM", "GKDK"]
+MARKER = b"\n%%\n"
+here = pathlib.Path(__file__).resolve().parent
+corpus = here / "corpus"
+corpus.mkdir(exist_ok=True)
+for fixture in sorted((here.parent / "fixtures").iterdir()):
+    inputs = fixture / "input"
+    base = (fixture / "stdin").read_bytes().split()
+    if not inputs.is_dir() or not base:
+        continue
+    name = base[0].decode("latin-1")
+    code = next((c for c in sorted(CODES, key=len, reverse=True) if c and c in name), "")
+    parts = []
+    for file in (name + ".mif", name + ".mid", "KKconvert.txt", "DKconvert.txt", "TKconvert.txt"):
+        path = inputs / file
+        parts.append(path.read_bytes() if path.is_file() else b"")
+    seed = bytes([CODES.index(code)]) + MARKER.join(parts)
+    (corpus / fixture.name).write_bytes(seed)
