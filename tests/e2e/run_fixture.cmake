@@ -9,6 +9,7 @@
 #   expected/files/    files that must exist afterwards with exactly these bytes
 #   expected/absent    optional: names, one a line, that must not exist afterwards
 #   linux-only         optional: the fixture needs a Linux file system (skipped on Windows)
+#   windows-only       optional: the fixture shows Windows behaviour (skipped elsewhere)
 cmake_minimum_required(VERSION 3.25)
 
 set(work ${SCRATCH}/work)
