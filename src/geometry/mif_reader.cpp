@@ -97,7 +97,7 @@ bool isObjectLine(std::string_view line) {
 }
 
 MifReader::MifReader(const std::string& path)
-    : lines_(path, Failure{std::string(sjis::kCannotOpen) + path + ')', kMifOrTableUnavailable}) {}
+    : lines_(path, cannotOpen(path, kMifOrTableUnavailable)) {}
 
 bool MifReader::skipHeaderLine(std::string_view line) {
   if (header_ == Header::unknown) {

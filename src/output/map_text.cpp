@@ -9,13 +9,6 @@ namespace mif2cgps {
 
 namespace {
 constexpr std::size_t kBufferSize = 256 * 1024;
-
-std::string messageWithPath(std::string_view message, const std::string& path) {
-  std::string text(message);
-  text += path;
-  text += ')';
-  return text;
-}
 }  // namespace
 
 void appendLine(std::string& text, std::string_view line) {
@@ -63,7 +56,7 @@ void RecordFrame::set(std::string_view opener, std::string_view typeLine, std::s
 }
 
 MapTextWriter::MapTextWriter(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "wb")) {
-  if (!file_) throw Failure{messageWithPath(sjis::kCannotOpen, path_), kOutputUnavailable};
+  if (!file_) throw cannotOpen(path_, kOutputUnavailable);
   std::setvbuf(file_, nullptr, _IONBF, 0);  // whole buffers go straight to the file
   buffer_.reserve(kBufferSize);
 }
@@ -90,6 +83,7 @@ void MapTextWriter::flushBuffer() {
 }
 
 void MapTextWriter::close() {
+  if (!file_) return;  // already closed by a failed write, which was reported
   flushBuffer();
   std::FILE* file = file_;
   file_ = nullptr;
@@ -97,11 +91,12 @@ void MapTextWriter::close() {
 }
 
 void MapTextWriter::failWrite() {
+  buffer_.clear();
   if (file_) {
     std::fclose(file_);
     file_ = nullptr;
   }
-  throw Failure{messageWithPath(sjis::kCannotWrite, path_), kOutputUnavailable};
+  throw Failure{std::string(sjis::kCannotWrite) + path_ + ')', kOutputUnavailable};
 }
 
 void writeHeader(MapTextWriter& out, std::string_view baseName) {

@@ -58,6 +58,7 @@ class MapTextWriter {
 
   // Writes out what is buffered and closes the file. Throws a Failure
   // (exit code 3) when that fails, so a full disk is never taken for success.
+  // Does nothing once a write has failed: that failure was thrown already.
   void close();
 
  private:

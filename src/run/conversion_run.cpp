@@ -54,7 +54,7 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
 void convertLayer(const FileSet& files, std::int64_t& records) {
   const LayerProfile profile = selectLayerProfile(files.baseName);
   MifReader mif(files.mifPath);
-  LineReader mid(files.midPath, Failure{std::string(sjis::kCannotOpen) + files.midPath + ')', kMidUnavailable});
+  LineReader mid(files.midPath, cannotOpen(files.midPath, kMidUnavailable));
   MapTextWriter out(files.outputPath);
   try {
     writeHeader(out, files.baseName);

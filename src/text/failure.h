@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace mif2cgps {
 
@@ -21,5 +22,8 @@ struct Failure {
   ExitCode exitCode;
   bool reportsTotal = false;  // print "Total lines" (complete records) after the message
 };
+
+// The failure of a file that cannot be opened (or read): "ファイルを開けません(path)".
+Failure cannotOpen(std::string_view path, ExitCode exitCode);
 
 }  // namespace mif2cgps

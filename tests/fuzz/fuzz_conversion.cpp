@@ -1,8 +1,9 @@
 // libFuzzer target: one whole conversion per input, in a scratch folder.
 //
-// Input: one byte that picks the layer code of the base name, then the MIF
-// file, the MID file and the KK, DK and TK tables, separated by the marker
-// below. A part that the input does not reach leaves its file absent.
+// Input: one byte that picks the layer code of the base name (its high bit
+// puts the output on a full disk), then the MIF file, the MID file and the
+// KK, DK and TK tables, separated by the marker below. A part that the input
+// does not reach leaves its file absent.
 #include <unistd.h>
 
 #include <array>
@@ -45,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   for (const auto& entry : std::filesystem::directory_iterator(".")) std::filesystem::remove_all(entry.path());
 
-  const std::string baseName = "layer" + std::string(kLayerCodes[data[0] % kLayerCodes.size()]);
+  const std::string baseName = "layer" + std::string(kLayerCodes[(data[0] & 0x7F) % kLayerCodes.size()]);
+  if (data[0] & 0x80) std::filesystem::create_symlink("/dev/full", baseName + ".cGPS.txt");
   std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
   for (std::size_t part = 0; part < kPartFiles.size() && !rest.empty(); ++part) {
     const auto marker = rest.find(kPartMarker);

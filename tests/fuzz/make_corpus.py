@@ -20,7 +20,8 @@ for fixture in sorted((here.parent / "fixtures").iterdir()):
     for file in (name + ".mif", name + ".mid", "KKconvert.txt", "DKconvert.txt", "TKconvert.txt"):
         path = inputs / file
         parts.append(path.read_bytes() if path.is_file() else b"")
-    seed = bytes([CODES.index(code)]) + MARKER.join(parts)
+    full_disk = 0x80 if (inputs / (name + ".cGPS.txt")).is_symlink() else 0
+    seed = bytes([CODES.index(code) | full_disk]) + MARKER.join(parts)
     if len(seed) > 64 * 1024:
         continue
     (corpus / fixture.name).write_bytes(seed)

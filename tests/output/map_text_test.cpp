@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "test_files.h"
 #include "text/failure.h"
 
@@ -53,6 +55,13 @@ TEST(MapTextTest, WriterKeepsEverythingAcrossItsBuffer) {
     out.close();
   }
   EXPECT_EQ(folder.read("out.txt"), "a" + big + "c");
+}
+
+TEST(MapTextTest, FullDiskFailsOnceThenCloseDoesNothing) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  MapTextWriter out("/dev/full");
+  EXPECT_THROW(out.write(std::string(700'000, 'b')), Failure);
+  EXPECT_NO_THROW(out.close());
 }
 
 TEST(MapTextTest, OutputThatCannotBeCreatedNamesItsPath) {
