@@ -40,12 +40,15 @@ bool LineReader::ReadLine(std::string_view& line) {
     ++lineNumber_;
     return true;
   }
+  // The line is built in a local and stored from there: copying it back out
+  // of lastLine_ right after storing it stalls the processor on every line.
+  std::string_view found;
   bool spilled = false;
   spill_.clear();
   for (;;) {
     if (begin_ == end_ && !refill()) {
       if (!spilled || spill_.empty()) return false;
-      lastLine_ = spill_;
+      found = spill_;
       break;
     }
     char* start = buffer_.get() + begin_;
@@ -65,15 +68,16 @@ bool LineReader::ReadLine(std::string_view& line) {
         start[length - 2] = '\n';
         --length;
       }
-      lastLine_ = std::string_view(start, length);
+      found = std::string_view(start, length);
       break;
     }
     spill_.append(start, length);
     if (spill_.size() >= 2 && spill_[spill_.size() - 2] == '\r') spill_.erase(spill_.size() - 2, 1);
-    lastLine_ = spill_;
+    found = spill_;
     break;
   }
-  line = lastLine_;
+  lastLine_ = found;
+  line = found;
   ++lineNumber_;
   return true;
 }
