@@ -46,8 +46,8 @@ void BM_WritePolyline(benchmark::State& state) {
   std::string mif;
   for (int i = 0; i < 10'000; ++i) mif += "Pline 7\r\n" + coordinateLines(7) + "    Pen (1,2,0)\r\n";
   const auto path = scratchFile("plines", mif);
-  RecordFrame frame;
-  frame.set("[RGN40]", "Type=0x06", "Label=\n", "[END-RGN40]");
+  RecordFrame frame("[RGN40]", "[END-RGN40]");
+  frame.setRecord("Type=0x06", "Label=\n");
   std::string record;
   for (auto _ : state) {
     MifReader reader(path);

@@ -44,15 +44,16 @@ void endCoordinateLine(std::string& text) {
   text += kLineBreak;
 }
 
-void RecordFrame::set(std::string_view opener, std::string_view typeLine, std::string_view labelLine,
-                      std::string_view closer) {
-  head_.clear();
-  appendLine(head_, opener);
-  appendLine(head_, typeLine);
-  appendWithLineBreaks(head_, labelLine);
-  tail_.clear();
+RecordFrame::RecordFrame(std::string_view opener, std::string_view closer) : opener_(opener) {
   appendLine(tail_, closer);
   tail_ += kLineBreak;
+}
+
+void RecordFrame::setRecord(std::string_view typeLine, std::string_view labelLine) {
+  head_.clear();
+  appendLine(head_, opener_);
+  appendLine(head_, typeLine);
+  appendWithLineBreaks(head_, labelLine);
 }
 
 MapTextWriter::MapTextWriter(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "wb")) {

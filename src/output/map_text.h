@@ -28,15 +28,19 @@ void endCoordinateLine(std::string& text);
 // per section of a multi-section polyline.
 class RecordFrame {
  public:
-  // `labelLine` brings its own LF.
-  void set(std::string_view opener, std::string_view typeLine, std::string_view labelLine,
-           std::string_view closer);
+  // The section opener and closer are the run's; the closer's lines are
+  // formed once here.
+  RecordFrame(std::string_view opener, std::string_view closer);
+
+  // The record's own lines; `labelLine` brings its own LF.
+  void setRecord(std::string_view typeLine, std::string_view labelLine);
 
   // The lines before the coordinate line, and those after it.
   void beginBlock(std::string& text) const { text += head_; }
   void endBlock(std::string& text) const { text += tail_; }
 
  private:
+  std::string_view opener_;
   std::string head_;
   std::string tail_;
 };

@@ -25,7 +25,7 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
                     std::int64_t& records) {
   ConversionTables tables;
   std::string labelLine;
-  RecordFrame frame;
+  RecordFrame frame(profile.sectionOpener, profile.sectionCloser);
   std::string record;
   std::string_view midLine;
   std::string_view objectLine;
@@ -34,7 +34,7 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
     labelText(midLine, profile, tables, labelLine);
     if (labelLine.find('\n') == std::string::npos) labelLine += '\n';
     const std::string_view typeLine = profile.roadTyping ? roadTypeFor(labelLine) : profile.fixedTypeLine;
-    frame.set(profile.sectionOpener, typeLine, labelLine, profile.sectionCloser);
+    frame.setRecord(typeLine, labelLine);
 
     // The record is assembled whole, so a failure while reading its object
     // leaves no part of it in the output.

@@ -27,8 +27,8 @@ std::string coordinateLinesOf(const std::string& record) {
 std::string readAll(std::string_view mif, GeometryKind kind) {
   testing::ScratchFolder folder;
   MifReader reader(folder.write("layer.mif", mif));
-  RecordFrame frame;
-  frame.set("[", "T", "L\n", "]");
+  RecordFrame frame("[", "]");
+  frame.setRecord("T", "L\n");
   std::string result;
   try {
     std::string_view objectLine;

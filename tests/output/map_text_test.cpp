@@ -34,8 +34,8 @@ TEST(MapTextTest, RecordBlockWritesEveryLineBreakAsCrLf) {
   appendCoordinatePair(coordinateLine, true, "139.1", "35.6");
   appendCoordinatePair(coordinateLine, false, "139.2", "35.7");
   endCoordinateLine(coordinateLine);
-  RecordFrame frame;
-  frame.set("[RGN40]", "Type=0x06", "Label=a\rb\n", "[END-RGN40]");
+  RecordFrame frame("[RGN40]", "[END-RGN40]");
+  frame.setRecord("Type=0x06", "Label=a\rb\n");
   std::string block;
   frame.beginBlock(block);
   block += coordinateLine;
