@@ -32,6 +32,7 @@ std::optional<TableFileState> tableFileState(const std::string& path) {
   if (!std::filesystem::is_regular_file(file, error)) return std::nullopt;
   TableFileState state;
   state.size = std::filesystem::file_size(file, error);
+  if (error) return std::nullopt;
   const auto modified = std::filesystem::last_write_time(file, error);
   if (error) return std::nullopt;
   state.modifiedNanoseconds =
@@ -55,10 +56,10 @@ std::optional<TableFileState> tableFileState(const std::string& path) {
 #endif
 
 ConversionTable::ConversionTable(std::string fileName, std::string_view missingMessage)
-    : fileName_(std::move(fileName)), missingMessage_(missingMessage) {}
+    : fileName_(std::move(fileName)), missing_{std::string(missingMessage), kMifOrTableUnavailable} {}
 
 void ConversionTable::failMissing() const {
-  throw Failure{std::string(missingMessage_), kMifOrTableUnavailable};
+  throw missing_;
 }
 
 void ConversionTable::refresh() {
@@ -70,7 +71,7 @@ void ConversionTable::refresh() {
   if (loadedState_ == state) return;
 
   loadedState_.reset();
-  LineReader reader(fileName_, Failure{std::string(missingMessage_), kMifOrTableUnavailable});
+  LineReader reader(fileName_, missing_);
   std::vector<std::string> keys;
   rowText_.clear();
   values_.clear();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "labels/key_matcher.h"
+#include "text/failure.h"
 
 namespace mif2cgps {
 
@@ -60,7 +61,7 @@ class ConversionTable {
   [[noreturn]] void failMissing() const;
 
   std::string fileName_;
-  std::string_view missingMessage_;
+  Failure missing_;  // thrown whenever the file cannot be opened or read
   std::optional<TableFileState> loadedState_;
   std::string rowText_;  // every row's value, back to back
   std::vector<std::pair<std::uint32_t, std::uint32_t>> values_;  // offset and size in rowText_

@@ -47,12 +47,7 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t de
     const std::uint32_t node = queue.front();
     queue.pop_front();
     for (const Edge& edge : children[node]) {
-      std::uint32_t fallback = nodes_[node].fallback;
-      std::uint32_t next = child(fallback, edge.byte);
-      while (next == 0 && fallback != 0) {
-        fallback = nodes_[fallback].fallback;
-        next = child(fallback, edge.byte);
-      }
+      const std::uint32_t next = step(nodes_[node].fallback, edge.byte);
       Node& target = nodes_[edge.target];
       target.fallback = next;
       target.earliestKey = std::min(target.earliestKey, nodes_[next].earliestKey);
