@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "geometry/mif_reader.h"
+#include "geometry/object_blocks.h"
 #include "labels/key_matcher.h"
-#include "output/map_text.h"
+#include "output/record_blocks.h"
 #include "text/line_reader.h"
 
 namespace mif2cgps {
@@ -33,35 +34,33 @@ std::string coordinateLines(std::size_t lines) {
 void BM_ReadLine(benchmark::State& state) {
   const auto path = scratchFile("lines", coordinateLines(100'000));
   for (auto _ : state) {
-    LineReader reader(path, Failure{"", kMidUnavailable});
+    LineReader reader(path, Failure{{MessageId::CannotOpen, path}, kMidUnavailable});
     std::string_view line;
-    while (reader.ReadLine(line)) benchmark::DoNotOptimize(line);
+    while (reader.readLine(line)) benchmark::DoNotOptimize(line);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 100'000 * 24);
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_ReadLine);
 
-void BM_WritePolyline(benchmark::State& state) {
+void BM_PolylineBlocks(benchmark::State& state) {
   std::string mif;
   for (int i = 0; i < 10'000; ++i) mif += "Pline 7\r\n" + coordinateLines(7) + "    Pen (1,2,0)\r\n";
   const auto path = scratchFile("plines", mif);
-  RecordFrame frame("[RGN40]", "[END-RGN40]");
-  frame.setRecord("Type=0x06", "Label=\n");
-  std::string record;
+  RecordBlocks blocks("[RGN40]", "[END-RGN40]");
   for (auto _ : state) {
     MifReader reader(path);
-    std::string_view objectLine;
-    while (reader.findNextObject(objectLine)) {
-      record.clear();
-      writePolyline(objectLine, reader, frame, record);
-      benchmark::DoNotOptimize(record.data());
+    ObjectLine object{ObjectKind::None, Words({})};
+    while (reader.nextObject(object)) {
+      blocks.startRecord("Type=0x06", "Label=\n");
+      appendObjectBlocks(object, reader, GeometryKind::Polyline, blocks);
+      benchmark::DoNotOptimize(blocks.text().data());
     }
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 10'000);
   std::filesystem::remove(path);
 }
-BENCHMARK(BM_WritePolyline);
+BENCHMARK(BM_PolylineBlocks);
 
 // Keys of Shift_JIS double-byte characters; the texts hold a late key or none.
 void BM_TableLookup(benchmark::State& state) {

@@ -1,109 +1,76 @@
 #include "geometry/mif_reader.h"
 
 #include <algorithm>
+#include <array>
 
-#include "output/map_text.h"
 #include "text/byte_text.h"
 #include "text/failure.h"
-#include "text/sjis_texts.h"
 
 namespace mif2cgps {
 
 namespace {
 
-constexpr std::string_view kSpace = " ";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-enum class ObjectKind { Pline, MultiPoint, Line, Point };
+constexpr bool isWordSeparator(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-ObjectKind objectKind(std::string_view objectLine) {
-  if (firstWord(objectLine) == "Line") return ObjectKind::Line;
-  if (contains(objectLine, "Pline")) return ObjectKind::Pline;
-  if (contains(objectLine, "MultiPoint")) return ObjectKind::MultiPoint;
-  return ObjectKind::Point;
-}
+struct Keyword {
+  std::string_view word;
+  ObjectKind kind;
+};
+constexpr std::array kKeywords = {
+    Keyword{"point", ObjectKind::Point},         Keyword{"line", ObjectKind::Line},
+    Keyword{"pline", ObjectKind::Pline},         Keyword{"region", ObjectKind::Region},
+    Keyword{"arc", ObjectKind::Arc},             Keyword{"text", ObjectKind::Text},
+    Keyword{"rect", ObjectKind::Rect},           Keyword{"roundrect", ObjectKind::Roundrect},
+    Keyword{"ellipse", ObjectKind::Ellipse},     Keyword{"multipoint", ObjectKind::Multipoint},
+    Keyword{"collection", ObjectKind::Collection}, Keyword{"none", ObjectKind::None},
+};
 
-std::string_view withoutLineFeed(std::string_view token) {
-  if (!token.empty() && token.back() == '\n') token.remove_suffix(1);
-  return token;
-}
-
-// A coordinate is the next space-separated token, its line feed removed; a
-// token that was only the line feed is no coordinate.
-bool nextCoordinate(Tokenizer& tokens, std::string_view& coordinate) {
-  std::string_view token;
-  if (!tokens.next(token)) return false;
-  coordinate = withoutLineFeed(token);
-  return !coordinate.empty();
-}
-
-// A count stands either as the next token of the object line or, when that
-// is missing, as the first token of the next line.
-bool nextCountToken(Tokenizer& tokens, std::string_view& token) {
-  return tokens.next(token) && !isBlank(token);
-}
-
-std::int64_t countOnNextLine(MifReader& mif) {
-  Tokenizer tokens(mif.readObjectLine(), kSpace);
-  std::string_view token;
-  return tokens.next(token) ? leadingInteger(token) : 0;
-}
-
-std::int64_t positiveCount(std::int64_t count, const MifReader& mif) {
-  if (count <= 0) mif.failUnsound();
-  return count;
-}
-
-void appendSection(MifReader& mif, std::int64_t pointCount, const RecordFrame& frame, std::string& record) {
-  frame.beginBlock(record);
-  beginCoordinateLine(record);
-  for (std::int64_t i = 0; i < pointCount; ++i) {
-    Tokenizer tokens(mif.readObjectLine(), kSpace);
-    std::string_view x;
-    std::string_view y;
-    if (!nextCoordinate(tokens, x) || !nextCoordinate(tokens, y)) mif.failUnsound();
-    appendCoordinatePair(record, i == 0, x, y);
+// The kind whose keyword `word` is, in any case; false for any other word.
+bool keywordKind(std::string_view word, ObjectKind& kind) {
+  // Coordinates and counts begin with a digit, a sign or a point: most
+  // lines are ruled out by their first byte.
+  if (word.empty() || !((word[0] | 0x20) >= 'a' && (word[0] | 0x20) <= 'z')) return false;
+  for (const auto& keyword : kKeywords) {
+    if (equalsIgnoringCase(word, keyword.word)) {
+      kind = keyword.kind;
+      return true;
+    }
   }
-  endCoordinateLine(record);
-  frame.endBlock(record);
+  return false;
 }
 
-void appendLineObject(Tokenizer& tokens, const MifReader& mif, const RecordFrame& frame, std::string& record) {
-  std::string_view x1, y1, x2, y2;
-  if (!nextCoordinate(tokens, x1) || !nextCoordinate(tokens, y1) || !nextCoordinate(tokens, x2) ||
-      !nextCoordinate(tokens, y2)) {
-    mif.failUnsound();
-  }
-  frame.beginBlock(record);
-  beginCoordinateLine(record);
-  appendCoordinatePair(record, true, x1, y1);
-  appendCoordinatePair(record, false, x2, y2);
-  endCoordinateLine(record);
-  frame.endBlock(record);
-}
-
-std::string lineFailureMessage(std::string_view message, const LineReader& lines) {
-  std::string text(message);
-  text += lines.path();
-  text += ' ';
-  text += std::to_string(lines.lineNumber());
-  text += sjis::kLineNumberClose;
-  return text;
+bool isKeyword(std::string_view word) {
+  ObjectKind ignored;
+  return keywordKind(word, ignored);
 }
 
 }  // namespace
 
-bool isObjectLine(std::string_view line) {
-  return contains(line, "Pline") || contains(line, "Point") || firstWord(line) == "Line";
+bool Words::next(std::string_view& word) {
+  std::size_t start = 0;
+  while (start < rest_.size() && isWordSeparator(rest_[start])) ++start;
+  if (start == rest_.size()) {
+    rest_ = {};
+    return false;
+  }
+  std::size_t end = start + 1;
+  while (end < rest_.size() && !isWordSeparator(rest_[end])) ++end;
+  word = rest_.substr(start, end - start);
+  rest_.remove_prefix(end);
+  return true;
 }
 
 MifReader::MifReader(const std::string& path)
-    : lines_(path, cannotOpen(path, kMifOrTableUnavailable)) {}
+    : lines_(path, Failure{{MessageId::CannotOpen, path}, kMifOrTableUnavailable}) {}
 
-bool MifReader::skipHeaderLine(std::string_view line) {
-  if (header_ == Header::unknown) {
-    header_ = equalsIgnoringCase(firstWord(line), "Version") ? Header::inside : Header::passed;
+bool MifReader::passHeaderLine(std::string_view line) {
+  if (header_ == Header::NotYetSeen) {
+    if (isBlank(line)) return true;
+    header_ = equalsIgnoringCase(firstWord(line), "Version") ? Header::Inside : Header::Passed;
   }
-  if (header_ != Header::inside) return false;
+  if (header_ != Header::Inside) return false;
   // Column definitions never end the header, whatever their names.
   if (columnLinesLeft_ > 0) {
     --columnLinesLeft_;
@@ -114,86 +81,60 @@ bool MifReader::skipHeaderLine(std::string_view line) {
     const auto afterWord = line.substr(static_cast<std::size_t>(word.data() + word.size() - line.data()));
     columnLinesLeft_ = std::max<std::int64_t>(0, leadingInteger(afterWord));
   } else if (equalsIgnoringCase(word, "Data")) {
-    header_ = Header::passed;
+    header_ = Header::Passed;
   }
   return true;
 }
 
-bool MifReader::findNextObject(std::string_view& objectLine) {
+bool MifReader::nextObject(ObjectLine& object) {
   std::string_view line;
-  while (lines_.ReadLine(line)) {
-    if (skipHeaderLine(line)) continue;
-    if (isObjectLine(line)) {
-      objectLine = line;
+  while (lines_.readLine(line)) {
+    if (lines_.lineNumber() == 1 && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
+    if (header_ != Header::Passed && passHeaderLine(line)) continue;
+    Words words(line);
+    std::string_view word;
+    if (words.next(word) && keywordKind(word, object.kind)) {
+      object.afterKeyword = words;
       return true;
     }
   }
   return false;
 }
 
-std::string_view MifReader::readObjectLine() {
+std::string_view MifReader::readLineInObject() {
   std::string_view line;
-  if (!lines_.ReadLine(line)) failEnded();
+  if (!lines_.readLine(line)) failEnded();
   return line;
 }
 
-void MifReader::skipLineAfterPoint() {
-  std::string_view line;
-  if (lines_.ReadLine(line) && isObjectLine(line)) lines_.unreadLine();
+std::int64_t MifReader::readCount(Words& words) {
+  std::string_view word;
+  if (!words.next(word)) return readCountLine();
+  const std::int64_t count = leadingInteger(word);
+  if (count <= 0) failUnsound();
+  return count;
+}
+
+std::int64_t MifReader::readCountLine() {
+  Words words(readLineInObject());
+  std::string_view word;
+  if (!words.next(word) || isKeyword(word)) failUnsound();
+  const std::int64_t count = leadingInteger(word);
+  if (count <= 0) failUnsound();
+  return count;
+}
+
+void MifReader::readCoordinatePair(std::string_view& x, std::string_view& y) {
+  Words words(readLineInObject());
+  if (!words.next(x) || isKeyword(x) || !words.next(y)) failUnsound();
 }
 
 void MifReader::failUnsound() const {
-  throw Failure{lineFailureMessage(sjis::kMifUnsound, lines_), kMifIncomplete, true};
+  throw Failure{{MessageId::MifUnsound, lines_.path(), lines_.lineNumber()}, kMifIncomplete, true};
 }
 
 void MifReader::failEnded() const {
-  throw Failure{lineFailureMessage(sjis::kMifEnded, lines_), kMifIncomplete, true};
-}
-
-void writePolyline(std::string_view objectLine, MifReader& mif, const RecordFrame& frame, std::string& record) {
-  const ObjectKind kind = objectKind(objectLine);
-  if (kind == ObjectKind::Point) mif.failUnsound();
-  Tokenizer tokens(objectLine, kSpace);
-  std::string_view token;
-  tokens.next(token);  // the keyword
-  if (kind == ObjectKind::Line) {
-    appendLineObject(tokens, mif, frame, record);
-    return;
-  }
-  // Every count on the object line is read before the next line replaces it.
-  if (!nextCountToken(tokens, token)) {
-    appendSection(mif, positiveCount(countOnNextLine(mif), mif), frame, record);
-    return;
-  }
-  if (kind == ObjectKind::MultiPoint || !equalsIgnoringCase(withoutLineFeed(token), "Multiple")) {
-    appendSection(mif, positiveCount(leadingInteger(token), mif), frame, record);
-    return;
-  }
-  std::int64_t sections = 0;
-  std::int64_t firstCount = 0;
-  if (nextCountToken(tokens, token)) {
-    sections = positiveCount(leadingInteger(token), mif);
-    if (nextCountToken(tokens, token)) firstCount = positiveCount(leadingInteger(token), mif);
-  } else {
-    sections = positiveCount(countOnNextLine(mif), mif);
-  }
-  for (std::int64_t section = 0; section < sections; ++section) {
-    const std::int64_t count = (section == 0 && firstCount > 0) ? firstCount : countOnNextLine(mif);
-    appendSection(mif, positiveCount(count, mif), frame, record);
-  }
-}
-
-void writePoint(std::string_view objectLine, const MifReader& mif, const RecordFrame& frame, std::string& record) {
-  if (objectKind(objectLine) != ObjectKind::Point) mif.failUnsound();
-  Tokenizer tokens(objectLine, kSpace);
-  std::string_view x, y;
-  tokens.next(x);  // the keyword
-  if (!nextCoordinate(tokens, x) || !nextCoordinate(tokens, y)) mif.failUnsound();
-  frame.beginBlock(record);
-  beginCoordinateLine(record);
-  appendCoordinatePair(record, true, x, y);
-  endCoordinateLine(record);
-  frame.endBlock(record);
+  throw Failure{{MessageId::MifEnded, lines_.path(), lines_.lineNumber()}, kMifIncomplete, true};
 }
 
 }  // namespace mif2cgps

@@ -1,14 +1,8 @@
 #include "labels/attribute_label.h"
 
 #include "text/byte_text.h"
-#include "text/sjis_texts.h"
 
 namespace mif2cgps {
-
-ConversionTables::ConversionTables()
-    : kk("KKconvert.txt", sjis::kKKTableMissing),
-      dk("DKconvert.txt", sjis::kDKTableMissing),
-      tk("TKconvert.txt", sjis::kTKTableMissing) {}
 
 std::string_view attributeToken(std::string_view midLine) {
   Tokenizer tokens(midLine, "\"");
@@ -24,23 +18,20 @@ std::string_view cutAtBrace(std::string_view attribute) {
   return attribute.substr(start, end - start);
 }
 
-void labelText(std::string_view midLine, const LayerProfile& profile, ConversionTables& tables,
-               std::string& labelLine) {
-  const std::string_view attribute =
-      profile.labelSource == LabelSource::none ? std::string_view{} : attributeToken(midLine);
+void appendLabelText(std::string_view midLine, LabelSource source, ConversionTables& tables,
+                     std::string& labelLine) {
+  const std::string_view attribute = source == LabelSource::None ? std::string_view{} : attributeToken(midLine);
   // A one-byte attribute is never looked up: no table is consulted for it.
   auto translate = [&](ConversionTable& table) {
-    if (attribute.size() >= 2) labelLine += lookupConversion(table, attribute);
+    if (attribute.size() >= 2) labelLine += table.lookup(attribute);
   };
-  switch (profile.labelSource) {
+  switch (source) {
     case LabelSource::KK: translate(tables.kk); break;
     case LabelSource::DK: translate(tables.dk); break;
     case LabelSource::TK: translate(tables.tk); break;
     case LabelSource::CM: labelLine += cutAtBrace(attribute); break;
-    case LabelSource::none: break;
+    case LabelSource::None: break;
   }
-  if (profile.requiresKKTable) requireConversionTable(tables.kk);
-  if (profile.requiresTKTable) requireConversionTable(tables.tk);
 }
 
 }  // namespace mif2cgps

@@ -6,18 +6,9 @@
 #include <string_view>
 
 #include "labels/conversion_table.h"
-#include "run/layer_profile.h"
+#include "profile/layer_profile.h"
 
 namespace mif2cgps {
-
-// The three tables of a run, kept for the whole run so that an unchanged
-// table is read only once.
-struct ConversionTables {
-  ConversionTable kk;
-  ConversionTable dk;
-  ConversionTable tk;
-  ConversionTables();
-};
 
 // The first token of the MID line under the separator {double quote}: the
 // first quoted field when the line begins with a quote, otherwise what stands
@@ -30,10 +21,10 @@ std::string_view attributeToken(std::string_view midLine);
 // a Shift_JIS character does not cut.
 std::string_view cutAtBrace(std::string_view attribute);
 
-// Appends the record's label text to `labelLine`, then checks that the
-// profile's required tables are present. Throws the missing-table failure
-// (exit code 1) before anything of the record is written.
-void labelText(std::string_view midLine, const LayerProfile& profile, ConversionTables& tables,
-               std::string& labelLine);
+// Appends the record's label text from `source` to `labelLine`. A table
+// source looks the attribute up when it has two bytes or more; that throws
+// the missing-table failure (exit code 1) when the table cannot be read.
+void appendLabelText(std::string_view midLine, LabelSource source, ConversionTables& tables,
+                     std::string& labelLine);
 
 }  // namespace mif2cgps

@@ -3,12 +3,16 @@
 // separated by any mix of commas, spaces and tabs. The first row (in file
 // order) whose key occurs anywhere in the attribute gives the label.
 //
-// A table is read once and kept in memory while its file stays the same:
-// every lookup and presence check asks the file system whether the file is
-// still there and whether it changed (size, times, identity), so an edited,
-// replaced or removed table takes effect at the next lookup.
+// A table is read once and kept in memory while its file stays the same. It
+// asks the file system whether the file is still there and whether it
+// changed (identity, size, times) at its first use, and afterwards at a
+// lookup or presence check only when at least 1 ms has passed since its
+// previous question; in between it uses what that question saw. So an edit,
+// a replacement or a removal takes effect at the first lookup at least 1 ms
+// after it.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "labels/key_matcher.h"
+#include "labels/table_file_state.h"
 #include "text/failure.h"
 
 namespace mif2cgps {
@@ -30,52 +35,45 @@ struct TableRow {
 // keeps its line feed in the key; the value also ends at a line feed.
 TableRow parseTableRow(std::string_view line);
 
-// What tells one version of a table file from another: identity, size and
-// times, as one question to the file system. Empty when the path is not a
-// regular file.
-struct TableFileState {
-  std::uint64_t device = 0;
-  std::uint64_t file = 0;
-  std::uint64_t size = 0;
-  std::int64_t modifiedNanoseconds = 0;
-  std::int64_t changedNanoseconds = 0;
-  bool operator==(const TableFileState&) const = default;
-};
-std::optional<TableFileState> tableFileState(const std::string& path);
-
 class ConversionTable {
  public:
-  // `fileName` is opened relative to the working directory; `missingMessage`
-  // is printed when it cannot be opened.
-  ConversionTable(std::string fileName, std::string_view missingMessage);
+  using Clock = std::chrono::steady_clock::time_point (*)();
+  static constexpr std::chrono::milliseconds kQuestionInterval{1};
 
-  const std::string& fileName() const { return fileName_; }
+  // `fileName` is opened relative to the working directory and names the
+  // table in its missing-table message. `clock` tells when to ask again.
+  explicit ConversionTable(std::string fileName, Clock clock = std::chrono::steady_clock::now);
+
+  // The value of the first row whose key occurs in `text`, or the empty
+  // text when none does. A row without a value is passed over. The result
+  // stays valid until the next lookup. Throws the missing-table failure
+  // (exit code 1) when the table is gone, a folder, or unreadable.
+  std::string_view lookup(std::string_view text);
+
+  // Throws the missing-table failure (exit code 1) when the table cannot be
+  // read; otherwise does nothing.
+  void require();
 
  private:
-  friend std::string_view lookupConversion(ConversionTable& table, std::string_view text);
-  friend void requireConversionTable(ConversionTable& table);
-
-  // Makes the rows in memory match the file. Throws the missing-table
-  // failure (exit code 1) when the file is gone, a folder, or unreadable.
   void refresh();
-  [[noreturn]] void failMissing() const;
+  void load(const TableFileState& state);
+  Failure missing() const;
 
   std::string fileName_;
-  Failure missing_;  // thrown whenever the file cannot be opened or read
+  Clock clock_;
+  std::optional<std::chrono::steady_clock::time_point> lastQuestion_;
   std::optional<TableFileState> loadedState_;
   std::string rowText_;  // every row's value, back to back
   std::vector<std::pair<std::uint32_t, std::uint32_t>> values_;  // offset and size in rowText_
   KeyMatcher matcher_;
 };
 
-// The value of the first row whose key occurs in `text`, or the empty text
-// when none does. A row without a value is passed over. The result stays
-// valid until the next lookup in the same table. Throws the missing-table
-// failure (exit code 1) when the table cannot be opened.
-std::string_view lookupConversion(ConversionTable& table, std::string_view text);
-
-// Throws the missing-table failure (exit code 1) when the table cannot be
-// opened; otherwise does nothing.
-void requireConversionTable(ConversionTable& table);
+// The three tables of a run, kept for the whole run so that an unchanged
+// table is read only once.
+struct ConversionTables {
+  ConversionTable kk{"KKconvert.txt"};
+  ConversionTable dk{"DKconvert.txt"};
+  ConversionTable tk{"TKconvert.txt"};
+};
 
 }  // namespace mif2cgps

@@ -1,15 +1,16 @@
-// The conversion run: the console dialogue, the file set, the record loop
-// and the completion report. One MID line is one record, paired by position
-// with the next object of the MIF file.
+// The conversion run: the console dialogue or the command line, the file
+// set, the record loop and the completion report. One MID line is one
+// record, paired by position with the next object of the MIF file.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "text/console.h"
 
 namespace mif2cgps {
 
-// The typed base name and the three paths formed from it, verbatim.
+// The base name and the three paths formed from it, verbatim.
 struct FileSet {
   std::string baseName;
   std::string mifPath;     // base name + ".mif"
@@ -19,10 +20,17 @@ struct FileSet {
 
 FileSet makeFileSet(std::string baseName);
 
-// The program's whole run: asks for a base name on `console`, converts the
-// layer and reports the number of records. A failure prints its message,
-// pauses for a key and gives its exit code; the output then keeps the header
-// and every complete record. Returns the exit status.
-int runConversion(const Console& console);
+// The name the header gives a map file: its file name without the folder
+// and without its last extension ("maps/tokyo.txt" gives "tokyo").
+std::string mapNameOf(std::string_view path);
+
+// The program's whole run. Without arguments: asks for a base name on
+// `console`, converts the layer and reports the number of records; a
+// failure prints its message, pauses for a key and gives its exit code.
+// With arguments (the words after the program's name): converts each
+// layer named, without a pause, and stops at the first failure. The
+// output then keeps the header and every complete record. Returns the exit
+// status.
+int runProgram(const std::vector<std::string>& arguments, const Console& console);
 
 }  // namespace mif2cgps

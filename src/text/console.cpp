@@ -11,6 +11,8 @@ void Console::printLine(std::string_view text) const {
   std::fputc('\n', out);
 }
 
+void Console::printMessage(const Message& message) const { printLine(formMessage(message, encoding)); }
+
 void Console::flush() const { std::fflush(out); }
 
 std::optional<std::string> Console::readWord() const {

@@ -7,15 +7,21 @@
 #include <string>
 #include <string_view>
 
+#include "text/failure.h"
+#include "text/messages.h"
+
 namespace mif2cgps {
 
 struct Console {
   std::FILE* in;
   std::FILE* out;
+  ConsoleEncoding encoding = ConsoleEncoding::ShiftJis;
 
   // Writes the bytes as they stand; a line break is the caller's "\n".
   void print(std::string_view text) const;
   void printLine(std::string_view text) const;
+  // Forms the message in the console's encoding and prints it on a line.
+  void printMessage(const Message& message) const;
   // Makes what was printed visible before input is awaited.
   void flush() const;
 

@@ -1,10 +1,12 @@
 // The program's one error mechanism. A module that meets a failure it
-// recognises throws a Failure carrying the console message and the exit
-// code; runConversion catches it, prints the message and stops with a pause.
+// recognises throws a Failure: which message, its raw arguments, and the exit
+// code. The run catches it in one place and has the console form the message
+// in the console's encoding (text/messages.h).
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <string_view>
+#include <utility>
 
 namespace mif2cgps {
 
@@ -15,15 +17,42 @@ enum ExitCode : int {
   kOutputUnavailable = 3,      // the output cannot be created, written or closed
   kMifIncomplete = 4,          // the MIF file ends early or holds an object that cannot be read soundly
   kNoBaseName = 5,             // standard input ended before a base name was typed
+  kUsageError = 64,            // the command line cannot be understood
+};
+
+enum class MessageId {
+  Banner,
+  Prompt,
+  CannotOpen,        // subject: the path
+  CannotWrite,       // subject: the path
+  NoBaseName,
+  TableMissing,      // subject: the table's file name
+  MifEnded,          // subject: the MIF path; number: its line
+  MifUnsound,        // subject: the MIF path; number: its line
+  SkippedObjects,    // number: how many
+  Help,
+  UsageLine,
+  UnknownOption,     // subject: the option
+  OptionWithoutValue,  // subject: the option
+  OutputGivenTwice,
+  EmptyBaseName,
+  OutputWithoutLayer,
+  OutputIsAnInput,   // subject: the output path
+};
+
+struct Message {
+  Message(MessageId id, std::string subject = {}, std::int64_t number = 0)
+      : id(id), subject(std::move(subject)), number(number) {}
+
+  MessageId id;
+  std::string subject;  // a path, file name or option, as bytes given
+  std::int64_t number;  // a line number or a count
 };
 
 struct Failure {
-  std::string message;  // Shift_JIS bytes, without the final line break
+  Message message;
   ExitCode exitCode;
   bool reportsTotal = false;  // print "Total lines" (complete records) after the message
 };
-
-// The failure of a file that cannot be opened (or read): "ファイルを開けません(path)".
-Failure cannotOpen(std::string_view path, ExitCode exitCode);
 
 }  // namespace mif2cgps

@@ -11,9 +11,8 @@ constexpr char kEndOfFileByte = '\x1A';
 }  // namespace
 
 LineReader::LineReader(const std::string& path, Failure unavailable)
-    : path_(path), unavailable_(std::move(unavailable)), file_(std::fopen(path.c_str(), "rb")) {
-  if (!file_) throw unavailable_;
-  std::setvbuf(file_.get(), nullptr, _IONBF, 0);  // reads go straight into buffer_
+    : path_(path), unavailable_(std::move(unavailable)), file_(path) {
+  if (!file_.isOpen()) throw unavailable_;
   buffer_ = std::make_unique<char[]>(kBufferSize);
   // Reading at once makes a folder, which some systems open, fail here.
   refill();
@@ -22,8 +21,10 @@ LineReader::LineReader(const std::string& path, Failure unavailable)
 bool LineReader::refill() {
   begin_ = end_ = 0;
   if (atEnd_) return false;
-  const std::size_t got = std::fread(buffer_.get(), 1, kBufferSize, file_.get());
-  if (std::ferror(file_.get())) throw unavailable_;
+  const std::ptrdiff_t read = file_.readSome(buffer_.get(), kBufferSize);
+  if (read < 0) throw unavailable_;
+  const auto got = static_cast<std::size_t>(read);
+  if (got < kBufferSize) shortRead_ = true;
   end_ = got;
   if (void* stop = std::memchr(buffer_.get(), kEndOfFileByte, got)) {
     end_ = static_cast<std::size_t>(static_cast<char*>(stop) - buffer_.get());
@@ -33,15 +34,7 @@ bool LineReader::refill() {
   return end_ != 0;
 }
 
-bool LineReader::ReadLine(std::string_view& line) {
-  if (lastLineUnread_) {
-    lastLineUnread_ = false;
-    line = lastLine_;
-    ++lineNumber_;
-    return true;
-  }
-  // The line is built in a local and stored from there: copying it back out
-  // of lastLine_ right after storing it stalls the processor on every line.
+bool LineReader::readLine(std::string_view& line) {
   std::string_view found;
   bool spilled = false;
   spill_.clear();
@@ -76,15 +69,9 @@ bool LineReader::ReadLine(std::string_view& line) {
     found = spill_;
     break;
   }
-  lastLine_ = found;
   line = found;
   ++lineNumber_;
   return true;
-}
-
-void LineReader::unreadLine() {
-  lastLineUnread_ = true;
-  --lineNumber_;
 }
 
 }  // namespace mif2cgps

@@ -1,18 +1,20 @@
 // Reading a text file line by line, whole lines however long.
 //
-// The file is opened in binary mode and the text rules are applied here, so
-// every platform reads the same lines: CR LF becomes LF, a CR not followed by
-// LF stays, and a byte 0x1A ends the file. A last line without a line break
-// is returned like any other.
+// The file is read in binary and the text rules are applied here, so every
+// platform reads the same lines: CR LF becomes LF, a CR not followed by LF
+// stays, and a byte 0x1A ends the file. A last line without a line break is
+// returned like any other. Each refill is one read of the platform, which
+// returns what is available: on a pipe a line is returned as soon as it has
+// been written, as a line-by-line reader would see it.
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "text/failure.h"
+#include "text/platform_file.h"
 
 namespace mif2cgps {
 
@@ -29,33 +31,33 @@ class LineReader {
   // Stores the next line in `line`, its line feed included when it has one,
   // and returns true; returns false at the end of the file. The view stays
   // valid until the next call.
-  bool ReadLine(std::string_view& line);
-
-  // Makes the next ReadLine return the line just read once more.
-  void unreadLine();
+  bool readLine(std::string_view& line);
 
   // Number of lines returned so far (the last line's number, counting from 1).
   std::int64_t lineNumber() const { return lineNumber_; }
 
   const std::string& path() const { return path_; }
 
+  // True when a read since the last call returned fewer bytes than it asked
+  // for, as reads of a pipe whose writer is still writing do; clears that.
+  bool takeShortRead() {
+    const bool seen = shortRead_;
+    shortRead_ = false;
+    return seen;
+  }
+
  private:
   bool refill();
 
-  struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-
   std::string path_;
   Failure unavailable_;
-  std::unique_ptr<std::FILE, FileCloser> file_;
+  InputFile file_;
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;  // first unread byte in buffer_
   std::size_t end_ = 0;    // one past the last valid byte in buffer_
   bool atEnd_ = false;     // no more bytes will come: end of file or 0x1A met
+  bool shortRead_ = false;
   std::string spill_;      // a line that spans refills is gathered here
-  std::string_view lastLine_;
-  bool lastLineUnread_ = false;
   std::int64_t lineNumber_ = 0;
 };
 

@@ -2,7 +2,10 @@
 # fixture expects, byte for byte.
 #
 # A fixture folder holds:
-#   stdin              what is typed at the console (the base name)
+#   stdin              optional: what is typed at the console (the base name)
+#   args               optional: the command-line arguments, one a line
+#   locale             optional: LC_ALL for the run (C, which gives Shift_JIS
+#                      messages, when absent; a UTF-8 locale is Linux-only)
 #   input/             files placed in the scratch folder before the run
 #   expected/exit_code the exit status
 #   expected/console   everything printed, with LF line breaks
@@ -19,10 +22,24 @@ if(IS_DIRECTORY ${FIXTURE}/input)
   file(COPY ${FIXTURE}/input/ DESTINATION ${work})
 endif()
 
+set(arguments "")
+if(EXISTS ${FIXTURE}/args)
+  file(STRINGS ${FIXTURE}/args arguments)
+endif()
+set(locale C)
+if(EXISTS ${FIXTURE}/locale)
+  file(STRINGS ${FIXTURE}/locale locale LIMIT_COUNT 1)
+endif()
+set(stdin ${FIXTURE}/stdin)
+if(NOT EXISTS ${stdin})
+  set(stdin ${SCRATCH}/no_input)
+  file(WRITE ${stdin} "")
+endif()
+
 execute_process(
-  COMMAND ${EMULATOR} ${EXECUTABLE}
+  COMMAND ${CMAKE_COMMAND} -E env LC_ALL=${locale} ${EMULATOR} ${EXECUTABLE} ${arguments}
   WORKING_DIRECTORY ${work}
-  INPUT_FILE ${FIXTURE}/stdin
+  INPUT_FILE ${stdin}
   OUTPUT_FILE ${SCRATCH}/console
   ERROR_VARIABLE stderr
   RESULT_VARIABLE exit_code

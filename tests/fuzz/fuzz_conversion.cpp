@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::FILE* consoleIn = std::tmpfile();
   std::fputs((baseName + "\n").c_str(), consoleIn);
   std::rewind(consoleIn);
-  mif2cgps::runConversion(mif2cgps::Console{consoleIn, consoleOut});
+  mif2cgps::runProgram({}, mif2cgps::Console{consoleIn, consoleOut});
   std::fclose(consoleIn);
   return 0;
 }

@@ -6,7 +6,6 @@
 
 #include "test_files.h"
 #include "text/failure.h"
-#include "text/sjis_texts.h"
 
 namespace mif2cgps {
 namespace {
@@ -57,7 +56,7 @@ class LabelTextTest : public ::testing::Test {
  protected:
   std::string label(std::string_view baseName, std::string_view midLine) {
     std::string line = "Label=";
-    labelText(midLine, selectLayerProfile(baseName), tables_, line);
+    appendLabelText(midLine, selectLayerProfile(baseName).labelSource, tables_, line);
     return line;
   }
   std::string failureOf(std::string_view baseName, std::string_view midLine) {
@@ -65,7 +64,8 @@ class LabelTextTest : public ::testing::Test {
       label(baseName, midLine);
     } catch (const Failure& failure) {
       EXPECT_EQ(failure.exitCode, kMifOrTableUnavailable);
-      return failure.message;
+      EXPECT_EQ(failure.message.id, MessageId::TableMissing);
+      return failure.message.subject;
     }
     return "no failure";
   }
@@ -90,19 +90,14 @@ TEST_F(LabelTextTest, EachSourceGivesItsText) {
   EXPECT_EQ(label("placeCM", "\"\"\"\n"), "Label=\n");
 }
 
-TEST_F(LabelTextTest, MissingTablesStopAtTheRecordThatNeedsThem) {
+TEST_F(LabelTextTest, MissingTableStopsTheLookupThatNeedsIt) {
   // A one-byte attribute is not looked up, so DK goes on without its table.
   EXPECT_EQ(label("roadDK", "\"A\"\n"), "Label=");
-  EXPECT_EQ(failureOf("roadDK", "\"AB\"\n"), sjis::kDKTableMissing);
-  // KK and TK names need their tables for every record, even one-byte ones.
-  EXPECT_EQ(failureOf("riverKK", "\"A\"\n"), sjis::kKKTableMissing);
-  EXPECT_EQ(failureOf("railTK", "\"A\"\n"), sjis::kTKTableMissing);
-  // The label is looked up before the required tables are checked.
-  EXPECT_EQ(failureOf("roadDKTK", "\"AB\"\n"), sjis::kDKTableMissing);
-  folder_.write("DKconvert.txt", "AB,HWY\n");
-  EXPECT_EQ(failureOf("roadDKTK", "\"AB\"\n"), sjis::kTKTableMissing);
-  folder_.write("TKconvert.txt", "");
-  EXPECT_EQ(failureOf("KKTK", "\"A\"\n"), sjis::kKKTableMissing);
+  EXPECT_EQ(failureOf("roadDK", "\"AB\"\n"), "DKconvert.txt");
+  EXPECT_EQ(failureOf("roadDKTK", "\"AB\"\n"), "DKconvert.txt");
+  EXPECT_EQ(failureOf("riverKK", "\"AB\"\n"), "KKconvert.txt");
+  // Forming a label checks no table it does not look up in.
+  EXPECT_EQ(label("riverKK", "\"A\"\n"), "Label=");
 }
 
 }  // namespace

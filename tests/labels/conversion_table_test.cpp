@@ -42,16 +42,22 @@ TEST(ConversionTableTest, ParsesRows) {
   }
 }
 
+// A clock the tests move by hand, so that none of them sleeps.
+std::chrono::steady_clock::time_point fakeNow;
+std::chrono::steady_clock::time_point readFakeClock() { return fakeNow; }
+
 class TableLookupTest : public ::testing::Test {
  protected:
+  // Writes the table, lets the question interval pass, and looks up.
   std::string lookup(const std::string& tableText, std::string_view text) {
     folder_.write("DKconvert.txt", tableText);
-    return std::string(lookupConversion(table_, text));
+    fakeNow += ConversionTable::kQuestionInterval;
+    return std::string(table_.lookup(text));
   }
 
   testing::ScratchFolder folder_;
   testing::WorkingDirectory here_{folder_.path("")};
-  ConversionTable table_{"DKconvert.txt", "missing"};
+  ConversionTable table_{"DKconvert.txt", readFakeClock};
 };
 
 TEST_F(TableLookupTest, FirstRowWhoseKeyOccursInTheTextWins) {
@@ -93,21 +99,43 @@ TEST_F(TableLookupTest, EditedReplacedOrRemovedTableTakesEffectAtTheNextLookup) 
   const auto firstTime = std::filesystem::last_write_time(path);
   folder_.write("DKconvert.txt", "ab,six\n");
   std::filesystem::last_write_time(path, firstTime + std::chrono::seconds(1));
-  EXPECT_EQ(lookupConversion(table_, "ab"), "six");
+  fakeNow += ConversionTable::kQuestionInterval;
+  EXPECT_EQ(table_.lookup("ab"), "six");
 
   std::filesystem::remove(path);
-  EXPECT_THROW(lookupConversion(table_, "ab"), Failure);
+  fakeNow += ConversionTable::kQuestionInterval;
+  EXPECT_THROW(table_.lookup("ab"), Failure);
   EXPECT_EQ(lookup("ab,back\n", "ab"), "back");
+}
+
+TEST_F(TableLookupTest, AsksTheFileSystemAgainOnlyAfterTheInterval) {
+  EXPECT_EQ(lookup("ab,one\n", "ab"), "one");
+  folder_.write("DKconvert.txt", "ab,three\n");
+  fakeNow += ConversionTable::kQuestionInterval - std::chrono::microseconds(1);
+  EXPECT_EQ(table_.lookup("ab"), "one");
+  std::filesystem::remove(folder_.path("DKconvert.txt"));
+  EXPECT_EQ(table_.lookup("ab"), "one");
+  EXPECT_NO_THROW(table_.require());
+  // The interval counts from the last question, not from the last lookup.
+  fakeNow += std::chrono::microseconds(1);
+  EXPECT_THROW(table_.require(), Failure);
+  // A table seen missing stays missing until the next question.
+  folder_.write("DKconvert.txt", "ab,back\n");
+  EXPECT_THROW(table_.lookup("ab"), Failure);
+  fakeNow += ConversionTable::kQuestionInterval;
+  EXPECT_EQ(table_.lookup("ab"), "back");
 }
 
 TEST_F(TableLookupTest, MissingTableOrFolderThrowsItsMessage) {
   for (const bool asFolder : {false, true}) {
     if (asFolder) std::filesystem::create_directory(folder_.path("DKconvert.txt"));
+    fakeNow += ConversionTable::kQuestionInterval;
     try {
-      requireConversionTable(table_);
+      table_.require();
       ADD_FAILURE() << "no failure, folder " << asFolder;
     } catch (const Failure& failure) {
-      EXPECT_EQ(failure.message, "missing");
+      EXPECT_EQ(failure.message.id, MessageId::TableMissing);
+      EXPECT_EQ(failure.message.subject, "DKconvert.txt");
       EXPECT_EQ(failure.exitCode, kMifOrTableUnavailable);
     }
   }

@@ -28,20 +28,14 @@ TEST(MapTextTest, HeaderIsTheTwentyFiveLinesWithCrLf) {
   EXPECT_EQ(folder.read("out.txt"), expected);
 }
 
-TEST(MapTextTest, RecordBlockWritesEveryLineBreakAsCrLf) {
-  std::string coordinateLine;
-  beginCoordinateLine(coordinateLine);
-  appendCoordinatePair(coordinateLine, true, "139.1", "35.6");
-  appendCoordinatePair(coordinateLine, false, "139.2", "35.7");
-  endCoordinateLine(coordinateLine);
-  RecordFrame frame("[RGN40]", "[END-RGN40]");
-  frame.setRecord("Type=0x06", "Label=a\rb\n");
-  std::string block;
-  frame.beginBlock(block);
-  block += coordinateLine;
-  frame.endBlock(block);
-  EXPECT_EQ(block,
-            "[RGN40]\r\nType=0x06\r\nLabel=a\rb\r\nData0=(35.6,139.1),(35.7,139.2)\r\n[END-RGN40]\r\n\r\n");
+TEST(MapTextTest, FlushMakesWhatWasWrittenVisibleAtOnce) {
+  testing::ScratchFolder folder;
+  MapTextWriter out(folder.path("out.txt"));
+  out.write("record");
+  EXPECT_EQ(folder.read("out.txt"), "");
+  out.flush();
+  EXPECT_EQ(folder.read("out.txt"), "record");
+  out.close();
 }
 
 TEST(MapTextTest, WriterKeepsEverythingAcrossItsBuffer) {
@@ -71,7 +65,8 @@ TEST(MapTextTest, OutputThatCannotBeCreatedNamesItsPath) {
     FAIL() << "created";
   } catch (const Failure& failure) {
     EXPECT_EQ(failure.exitCode, kOutputUnavailable);
-    EXPECT_NE(failure.message.find("no-such-folder/out.txt)"), std::string::npos);
+    EXPECT_EQ(failure.message.id, MessageId::CannotOpen);
+    EXPECT_EQ(failure.message.subject, folder.path("no-such-folder/out.txt"));
   }
 }
 

@@ -10,13 +10,13 @@
 namespace mif2cgps {
 namespace {
 
-const Failure kUnavailable{"unavailable", kMidUnavailable};
+const Failure kUnavailable{{MessageId::CannotOpen, "in.txt"}, kMidUnavailable};
 
 std::vector<std::string> linesOf(const std::string& path) {
   LineReader reader(path, kUnavailable);
   std::vector<std::string> lines;
   std::string_view line;
-  while (reader.ReadLine(line)) lines.emplace_back(line);
+  while (reader.readLine(line)) lines.emplace_back(line);
   return lines;
 }
 
@@ -55,19 +55,16 @@ TEST(LineReaderTest, CrLfSplitAcrossReadsStillBecomesLf) {
   }
 }
 
-TEST(LineReaderTest, UnreadLineReturnsItAgainWithItsNumber) {
+TEST(LineReaderTest, LineNumberCountsTheLinesReturned) {
   testing::ScratchFolder folder;
   LineReader reader(folder.write("in.txt", "one\ntwo\n"), kUnavailable);
   std::string_view line;
-  ASSERT_TRUE(reader.ReadLine(line));
-  ASSERT_TRUE(reader.ReadLine(line));
-  EXPECT_EQ(reader.lineNumber(), 2);
-  reader.unreadLine();
-  EXPECT_EQ(reader.lineNumber(), 1);
-  ASSERT_TRUE(reader.ReadLine(line));
+  ASSERT_TRUE(reader.readLine(line));
+  ASSERT_TRUE(reader.readLine(line));
   EXPECT_EQ(line, "two\n");
   EXPECT_EQ(reader.lineNumber(), 2);
-  EXPECT_FALSE(reader.ReadLine(line));
+  EXPECT_FALSE(reader.readLine(line));
+  EXPECT_EQ(reader.lineNumber(), 2);
 }
 
 TEST(LineReaderTest, MissingFileOrFolderThrowsTheGivenFailure) {
@@ -77,7 +74,7 @@ TEST(LineReaderTest, MissingFileOrFolderThrowsTheGivenFailure) {
       LineReader reader(path, kUnavailable);
       ADD_FAILURE() << "no failure for " << path;
     } catch (const Failure& failure) {
-      EXPECT_EQ(failure.message, "unavailable");
+      EXPECT_EQ(failure.message.subject, "in.txt");
       EXPECT_EQ(failure.exitCode, kMidUnavailable);
     }
   }

@@ -4,17 +4,18 @@
 
 #include <string_view>
 
+#include "geometry/geometry_kind.h"
+
 namespace mif2cgps {
 
-enum class LabelSource { none, KK, DK, TK, CM };
-enum class GeometryKind { Polyline, Point };
+enum class LabelSource { None, KK, DK, TK, CM };
 
 struct LayerProfile {
   std::string_view sectionOpener;  // "[RGN40]" or "[RGN20]"
   std::string_view sectionCloser;  // "[END-RGN40]" or "[END-RGN20]"
   std::string_view fixedTypeLine;  // "Type=0x.."; empty when the row has none
-  bool roadTyping = false;         // each record's type line comes from roadTypeFor
-  LabelSource labelSource = LabelSource::none;
+  bool roadTyping = false;         // each record's type line comes from the label (labels/road_type.h)
+  LabelSource labelSource = LabelSource::None;
   GeometryKind geometryKind = GeometryKind::Polyline;
   bool requiresKKTable = false;    // "KKconvert.txt" must be present for every record
   bool requiresTKTable = false;    // "TKconvert.txt" must be present for every record
@@ -26,10 +27,5 @@ struct LayerProfile {
 // fields from different codes. A name without a code gives the fallback
 // profile: "[RGN40]", "Type=0x06", no label, polylines.
 LayerProfile selectLayerProfile(std::string_view baseName);
-
-// The road type line for a complete label line ("Label=" included), from the
-// first keyword it contains: HWY, TWY, R-, r- or FWY, IC or JCT; "Type=0x06"
-// when it holds none.
-std::string_view roadTypeFor(std::string_view labelLine);
 
 }  // namespace mif2cgps

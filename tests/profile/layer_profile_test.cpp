@@ -1,4 +1,4 @@
-#include "run/layer_profile.h"
+#include "profile/layer_profile.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,11 @@ TEST(LayerProfileTest, BaseNameSelectsEachField) {
     bool tk;
   };
   const Case cases[] = {
-      {"sample", "[RGN40]", "Type=0x06", false, L::none, G::Polyline, false, false},
-      {"sampleGK", "[RGN40]", "Type=0x1c", false, L::none, G::Polyline, false, false},
+      {"sample", "[RGN40]", "Type=0x06", false, L::None, G::Polyline, false, false},
+      {"sampleGK", "[RGN40]", "Type=0x1c", false, L::None, G::Polyline, false, false},
       {"sampleDK", "[RGN40]", "", true, L::DK, G::Polyline, false, false},
       {"sampleKK", "[RGN40]", "Type=0x1f", false, L::KK, G::Polyline, true, false},
-      {"sampleSK", "[RGN40]", "Type=0x15", false, L::none, G::Polyline, false, false},
+      {"sampleSK", "[RGN40]", "Type=0x15", false, L::None, G::Polyline, false, false},
       {"sampleTK", "[RGN40]", "Type=0x14", false, L::TK, G::Polyline, false, true},
       {"sampleCM", "[RGN20]", "Type=0x1c", false, L::CM, G::Point, false, false},
       {"GKDK", "[RGN40]", "Type=0x1c", true, L::DK, G::Polyline, false, false},
@@ -31,7 +31,7 @@ TEST(LayerProfileTest, BaseNameSelectsEachField) {
       {"DKTK", "[RGN40]", "", true, L::DK, G::Polyline, false, true},
       {"DKCM", "[RGN40]", "", true, L::DK, G::Point, false, false},
       {"KKTK", "[RGN40]", "Type=0x1f", false, L::KK, G::Polyline, true, true},
-      {"sampledk", "[RGN40]", "Type=0x06", false, L::none, G::Polyline, false, false},
+      {"sampledk", "[RGN40]", "Type=0x06", false, L::None, G::Polyline, false, false},
       {"DK/layer", "[RGN40]", "", true, L::DK, G::Polyline, false, false},
   };
   for (const auto& c : cases) {
@@ -47,21 +47,6 @@ TEST(LayerProfileTest, BaseNameSelectsEachField) {
     EXPECT_EQ(p.requiresKKTable, c.kk) << c.name;
     EXPECT_EQ(p.requiresTKTable, c.tk) << c.name;
   }
-}
-
-TEST(LayerProfileTest, RoadTypeComesFromTheFirstMatchingKeyword) {
-  struct Case {
-    std::string_view labelLine;
-    std::string_view typeLine;
-  };
-  const Case cases[] = {
-      {"Label=HWY\n", "Type=0x01"},     {"Label=R-HWY\n", "Type=0x01"}, {"Label=TWY\n", "Type=0x02"},
-      {"Label=TWY-R-\n", "Type=0x02"},  {"Label=R-1\n", "Type=0x03"},   {"Label=r-IC\n", "Type=0x05"},
-      {"Label=FWY\n", "Type=0x05"},     {"Label=R-FWY\n", "Type=0x03"}, {"Label=IC\n", "Type=0x0b"},
-      {"Label=JCT\n", "Type=0x0b"},     {"Label=PACIFIC\n", "Type=0x0b"}, {"Label=\n", "Type=0x06"},
-      {"Label=hwy\n", "Type=0x06"},     {"Label=\x83R-\n", "Type=0x03"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(roadTypeFor(c.labelLine), c.typeLine) << c.labelLine;
 }
 
 }  // namespace

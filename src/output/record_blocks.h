@@ -1,0 +1,41 @@
+// A record's blocks, assembled whole before any of them is written. A block
+// is: opener, type line, label line, the coordinate line, closer, empty
+// line. A record has one block per drawn part of its object, and all of
+// them carry the record's type and label.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mif2cgps {
+
+class RecordBlocks {
+ public:
+  // The run's section opener and closer ("[RGN40]", "[END-RGN40]"); the
+  // closer's lines are formed once here.
+  RecordBlocks(std::string_view opener, std::string_view closer);
+
+  // Starts a new record with no blocks; `labelLine` brings its own LF.
+  void startRecord(std::string_view typeLine, std::string_view labelLine);
+
+  // A block's coordinate line: "Data0=(" y1 "," x1 "),(" y2 "," x2 ... ")".
+  // The coordinates are copied as text, the second one first.
+  void beginBlock();
+  void appendPair(std::string_view x, std::string_view y);
+  void endBlock();
+
+  std::size_t blockCount() const { return blockCount_; }
+  // Every block of the record, CR LF line breaks included.
+  std::string_view text() const { return text_; }
+
+ private:
+  std::string_view opener_;
+  std::string head_;  // opener, type line and label line of the current record
+  std::string tail_;  // closer and the empty line
+  std::string text_;
+  std::size_t blockCount_ = 0;
+  bool atFirstPair_ = true;
+};
+
+}  // namespace mif2cgps
