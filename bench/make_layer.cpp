@@ -3,7 +3,11 @@
 // same arguments always give the same bytes.
 //
 //   make_layer <kind> <records> <folder> [seed]
-//   kind: plain (no layer code), dk, kktk, cm
+//   kind: plain (no layer code), dk (1,000 table rows), dk20000 (20,000
+//   rows), kktk, cm
+//
+// The polyline layers share their geometry, drawn from a generator of its
+// own, so that they differ only in their attributes.
 
 #include <cstdio>
 #include <cstdlib>
@@ -62,19 +66,21 @@ std::vector<std::string> writeTable(Generator& generator, const std::string& pat
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: make_layer plain|dk|kktk|cm <records> <folder> [seed]\n");
+    std::fprintf(stderr, "usage: make_layer plain|dk|dk20000|kktk|cm <records> <folder> [seed]\n");
     return 2;
   }
   const std::string kind = argv[1];
   const long records = std::atol(argv[2]);
   const std::string folder = argv[3];
-  Generator generator{std::mt19937_64(argc > 4 ? std::strtoull(argv[4], nullptr, 10) : 20261211)};
+  const auto seed = argc > 4 ? std::strtoull(argv[4], nullptr, 10) : 20261211;
+  Generator generator{std::mt19937_64(seed)};
+  Generator geometry{std::mt19937_64(seed + 1)};
 
   std::string base = "bench";
   std::vector<std::string> keys;
-  if (kind == "dk") {
+  if (kind == "dk" || kind == "dk20000") {
     base += "DK";
-    keys = writeTable(generator, folder + "/DKconvert.txt", 1000);
+    keys = writeTable(generator, folder + "/DKconvert.txt", kind == "dk" ? 1000 : 20000);
   } else if (kind == "kktk") {
     base += "KKTK";
     keys = writeTable(generator, folder + "/KKconvert.txt", 100);
@@ -101,14 +107,14 @@ int main(int argc, char** argv) {
     mid << '"' << attribute << "\"," << record << "\r\n";
 
     if (kind == "cm") {
-      mif << "Point " << generator.coordinate(139, 1) << ' ' << generator.coordinate(35, 1)
+      mif << "Point " << geometry.coordinate(139, 1) << ' ' << geometry.coordinate(35, 1)
           << "\r\n    Symbol (35,0,12)\r\n";
       continue;
     }
-    const std::size_t points = 2 + generator.below(11);
+    const std::size_t points = 2 + geometry.below(11);
     mif << "Pline " << points << "\r\n";
     for (std::size_t point = 0; point < points; ++point) {
-      mif << generator.coordinate(139, 1) << ' ' << generator.coordinate(35, 1) << "\r\n";
+      mif << geometry.coordinate(139, 1) << ' ' << geometry.coordinate(35, 1) << "\r\n";
     }
     mif << "    Pen (1,2,0)\r\n";
   }

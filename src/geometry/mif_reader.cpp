@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
+#include "text/byte_scan.h"
 #include "text/byte_text.h"
 #include "text/failure.h"
 
@@ -14,26 +16,76 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr bool isWordSeparator(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
+// Takes the next word of `rest`, as Words::next does.
+inline bool takeWord(std::string_view& rest, std::string_view& word) {
+  const char* p = rest.data();
+  const char* end = p + rest.size();
+  while (p < end && isWordSeparator(*p)) ++p;
+  if (p == end) {
+    rest = {};
+    return false;
+  }
+  const char* wordEnd = p + 1;
+  for (;;) {
+    wordEnd = findByteBelow0x21(wordEnd, end);
+    if (wordEnd == end || isWordSeparator(*wordEnd)) break;
+    ++wordEnd;  // another control byte belongs to the word
+  }
+  word = std::string_view(p, static_cast<std::size_t>(wordEnd - p));
+  rest = std::string_view(wordEnd, static_cast<std::size_t>(end - wordEnd));
+  return true;
+}
+
+// A word of up to 16 bytes, lower-cased and packed into two integers, so
+// that comparing it with a keyword takes two integer comparisons.
+struct PackedWord {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+  bool operator==(const PackedWord&) const = default;
+};
+
+constexpr std::size_t kLongestKeyword = 16;
+
+constexpr PackedWord packLowerCase(std::string_view word) {
+  PackedWord packed;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    char c = word[i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    const std::uint64_t byte = static_cast<unsigned char>(c);
+    (i < 8 ? packed.low : packed.high) |= byte << (8 * (i % 8));
+  }
+  return packed;
+}
+
 struct Keyword {
-  std::string_view word;
+  PackedWord word;
   ObjectKind kind;
 };
 constexpr std::array kKeywords = {
-    Keyword{"point", ObjectKind::Point},         Keyword{"line", ObjectKind::Line},
-    Keyword{"pline", ObjectKind::Pline},         Keyword{"region", ObjectKind::Region},
-    Keyword{"arc", ObjectKind::Arc},             Keyword{"text", ObjectKind::Text},
-    Keyword{"rect", ObjectKind::Rect},           Keyword{"roundrect", ObjectKind::Roundrect},
-    Keyword{"ellipse", ObjectKind::Ellipse},     Keyword{"multipoint", ObjectKind::Multipoint},
-    Keyword{"collection", ObjectKind::Collection}, Keyword{"none", ObjectKind::None},
+    Keyword{packLowerCase("point"), ObjectKind::Point},
+    Keyword{packLowerCase("line"), ObjectKind::Line},
+    Keyword{packLowerCase("pline"), ObjectKind::Pline},
+    Keyword{packLowerCase("region"), ObjectKind::Region},
+    Keyword{packLowerCase("arc"), ObjectKind::Arc},
+    Keyword{packLowerCase("text"), ObjectKind::Text},
+    Keyword{packLowerCase("rect"), ObjectKind::Rect},
+    Keyword{packLowerCase("roundrect"), ObjectKind::Roundrect},
+    Keyword{packLowerCase("ellipse"), ObjectKind::Ellipse},
+    Keyword{packLowerCase("multipoint"), ObjectKind::Multipoint},
+    Keyword{packLowerCase("collection"), ObjectKind::Collection},
+    Keyword{packLowerCase("none"), ObjectKind::None},
 };
 
 // The kind whose keyword `word` is, in any case; false for any other word.
 bool keywordKind(std::string_view word, ObjectKind& kind) {
   // Coordinates and counts begin with a digit, a sign or a point: most
   // lines are ruled out by their first byte.
-  if (word.empty() || !((word[0] | 0x20) >= 'a' && (word[0] | 0x20) <= 'z')) return false;
+  if (word.empty() || word.size() > kLongestKeyword || !((word[0] | 0x20) >= 'a' && (word[0] | 0x20) <= 'z')) {
+    return false;
+  }
+  const PackedWord packed = packLowerCase(word);
   for (const auto& keyword : kKeywords) {
-    if (equalsIgnoringCase(word, keyword.word)) {
+    if (packed == keyword.word) {
       kind = keyword.kind;
       return true;
     }
@@ -48,19 +100,7 @@ bool isKeyword(std::string_view word) {
 
 }  // namespace
 
-bool Words::next(std::string_view& word) {
-  std::size_t start = 0;
-  while (start < rest_.size() && isWordSeparator(rest_[start])) ++start;
-  if (start == rest_.size()) {
-    rest_ = {};
-    return false;
-  }
-  std::size_t end = start + 1;
-  while (end < rest_.size() && !isWordSeparator(rest_[end])) ++end;
-  word = rest_.substr(start, end - start);
-  rest_.remove_prefix(end);
-  return true;
-}
+bool Words::next(std::string_view& word) { return takeWord(rest_, word); }
 
 MifReader::MifReader(const std::string& path)
     : lines_(path, Failure{{MessageId::CannotOpen, path}, kMifOrTableUnavailable}) {}
@@ -125,8 +165,8 @@ std::int64_t MifReader::readCountLine() {
 }
 
 void MifReader::readCoordinatePair(std::string_view& x, std::string_view& y) {
-  Words words(readLineInObject());
-  if (!words.next(x) || isKeyword(x) || !words.next(y)) failUnsound();
+  std::string_view rest = readLineInObject();
+  if (!takeWord(rest, x) || isKeyword(x) || !takeWord(rest, y)) failUnsound();
 }
 
 void MifReader::failUnsound() const {

@@ -1,10 +1,34 @@
 #include "output/record_blocks.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "output/map_text.h"
 
 namespace mif2cgps {
+
+namespace {
+
+// Copies a few bytes with fixed-size moves, which the compiler inlines, in
+// place of a library call per coordinate.
+char* copyShort(char* out, std::string_view bytes) {
+  const char* in = bytes.data();
+  const std::size_t size = bytes.size();
+  if (size >= 8 && size <= 16) {
+    std::memcpy(out, in, 8);
+    std::memcpy(out + size - 8, in + size - 8, 8);
+  } else if (size >= 4 && size < 8) {
+    std::memcpy(out, in, 4);
+    std::memcpy(out + size - 4, in + size - 4, 4);
+  } else if (size < 4) {
+    for (std::size_t i = 0; i < size; ++i) out[i] = in[i];
+  } else {
+    std::memcpy(out, in, size);
+  }
+  return out + size;
+}
+
+}  // namespace
 
 RecordBlocks::RecordBlocks(std::string_view opener, std::string_view closer) : opener_(opener) {
   appendLine(tail_, closer);
@@ -16,34 +40,46 @@ void RecordBlocks::startRecord(std::string_view typeLine, std::string_view label
   appendLine(head_, opener_);
   appendLine(head_, typeLine);
   appendWithLineBreaks(head_, labelLine);
-  text_.clear();
+  size_ = 0;
   blockCount_ = 0;
 }
 
+char* RecordBlocks::extend(std::size_t bytes) {
+  if (size_ + bytes > capacity_) {
+    const std::size_t capacity = std::max(2 * capacity_, std::max<std::size_t>(size_ + bytes, 4096));
+    auto text = std::make_unique<char[]>(capacity);
+    std::memcpy(text.get(), text_.get(), size_);
+    text_ = std::move(text);
+    capacity_ = capacity;
+  }
+  char* room = text_.get() + size_;
+  size_ += bytes;
+  return room;
+}
+
+void RecordBlocks::append(std::string_view bytes) { std::memcpy(extend(bytes.size()), bytes.data(), bytes.size()); }
+
 void RecordBlocks::beginBlock() {
-  text_ += head_;
-  text_ += "Data0=(";
+  append(head_);
+  append("Data0=(");
   atFirstPair_ = true;
 }
 
 void RecordBlocks::appendPair(std::string_view x, std::string_view y) {
-  // One growth and plain copies: this runs for every point of the layer.
   constexpr std::string_view kPairSeparator = "),(";
-  const std::size_t start = text_.size();
   const std::size_t separator = atFirstPair_ ? 0 : kPairSeparator.size();
-  text_.resize(start + separator + y.size() + 1 + x.size());
-  char* out = text_.data() + start;
-  out = std::copy_n(kPairSeparator.data(), separator, out);
-  out = std::copy(y.begin(), y.end(), out);
+  char* out = extend(separator + y.size() + 1 + x.size());
+  if (separator != 0) out = std::copy_n(kPairSeparator.data(), kPairSeparator.size(), out);
+  out = copyShort(out, y);
   *out++ = ',';
-  std::copy(x.begin(), x.end(), out);
+  copyShort(out, x);
   atFirstPair_ = false;
 }
 
 void RecordBlocks::endBlock() {
-  text_ += ')';
-  text_ += kLineBreak;
-  text_ += tail_;
+  append(")");
+  append(kLineBreak);
+  append(tail_);
   ++blockCount_;
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,13 +28,21 @@ class RecordBlocks {
 
   std::size_t blockCount() const { return blockCount_; }
   // Every block of the record, CR LF line breaks included.
-  std::string_view text() const { return text_; }
+  std::string_view text() const { return {text_.get(), size_}; }
 
  private:
+  // Room for `bytes` more bytes at the end of the text; where they go.
+  char* extend(std::size_t bytes);
+  void append(std::string_view bytes);
+
   std::string_view opener_;
   std::string head_;  // opener, type line and label line of the current record
   std::string tail_;  // closer and the empty line
-  std::string text_;
+  // The text grows without filling new room first: appending a pair is the
+  // hottest write of a run.
+  std::unique_ptr<char[]> text_;
+  std::size_t size_ = 0;
+  std::size_t capacity_ = 0;
   std::size_t blockCount_ = 0;
   bool atFirstPair_ = true;
 };

@@ -34,7 +34,7 @@ bool LineReader::refill() {
   return end_ != 0;
 }
 
-bool LineReader::readLine(std::string_view& line) {
+bool LineReader::readLineAcrossRefills(std::string_view& line) {
   std::string_view found;
   bool spilled = false;
   spill_.clear();

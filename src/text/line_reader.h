@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "text/byte_scan.h"
 #include "text/failure.h"
 #include "text/platform_file.h"
 
@@ -31,7 +32,22 @@ class LineReader {
   // Stores the next line in `line`, its line feed included when it has one,
   // and returns true; returns false at the end of the file. The view stays
   // valid until the next call.
-  bool readLine(std::string_view& line);
+  bool readLine(std::string_view& line) {
+    // Most lines lie whole in the buffer: those take no call.
+    char* start = buffer_.get() + begin_;
+    const char* lineFeed = findByte(start, buffer_.get() + end_, '\n');
+    if (!lineFeed) return readLineAcrossRefills(line);
+    std::size_t length = static_cast<std::size_t>(lineFeed - start) + 1;
+    begin_ += length;
+    // CR LF becomes LF, in place: the LF moves onto the CR.
+    if (length >= 2 && start[length - 2] == '\r') {
+      start[length - 2] = '\n';
+      --length;
+    }
+    line = std::string_view(start, length);
+    ++lineNumber_;
+    return true;
+  }
 
   // Number of lines returned so far (the last line's number, counting from 1).
   std::int64_t lineNumber() const { return lineNumber_; }
@@ -48,6 +64,7 @@ class LineReader {
 
  private:
   bool refill();
+  bool readLineAcrossRefills(std::string_view& line);
 
   std::string path_;
   Failure unavailable_;
