@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
 # Times mif2cgps on synthetic layers against the copy floor: cat of the same
 # two inputs through a pipe into a file. Runs alternate, converter then
-# floor; the medians, their ratio and the converter's peak memory are printed.
+# floor, and the medians are compared:
 #
-#   bench/run.sh [records] [runs]      (defaults: 500000 records, 5 runs)
+#   plain / floor    the layer without a code against its copy floor
+#   dk / plain       a DK layer with a 1,000-row table against the plain layer
+#   kktk / plain     a KKTK layer (a lookup and two presence checks a record)
+#   cm / floor       a CM point layer against its own copy floor
+#
+# and the converter's peak memory for each layer, and for a DK layer with a
+# 20,000-row table. The polyline layers share their geometry and differ only
+# in their attributes.
+#
+#   bench/run.sh [records] [runs]      (defaults: 500000 records, 7 runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 records=${1:-500000}
-runs=${2:-5}
+runs=${2:-7}
 build=build-bench
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -26,23 +35,32 @@ measure() {
   awk -v ns=$((end - start)) -v kib="$(cat "$scratch/time")" 'BEGIN { printf "%.4f %s\n", ns / 1e9, kib }'
 }
 
-printf '%-10s %9s %12s %12s %7s %10s\n' layer records 'mif2cgps s' 'floor s' ratio 'peak MiB'
-for kind in plain dk kktk cm; do
+declare -A seconds floor peak
+for kind in plain dk kktk cm dk20000; do
   folder=$scratch/$kind
   mkdir -p "$folder"
   base=$("$build/bench/make_layer" "$kind" "$records" "$folder")
   : >"$scratch/converter" && : >"$scratch/floor" && : >"$scratch/peak"
   for _ in $(seq "$runs"); do
-    read -r seconds kib < <(cd "$folder" && measure sh -c "echo $base | '$converter'")
-    echo "$seconds" >>"$scratch/converter"
+    read -r s kib < <(cd "$folder" && measure "$converter" "$base")
+    echo "$s" >>"$scratch/converter"
     echo "$kib" >>"$scratch/peak"
-    read -r seconds _ < <(cd "$folder" && measure sh -c "cat $base.mif $base.mid | cat > floor.out")
-    echo "$seconds" >>"$scratch/floor"
+    read -r s _ < <(cd "$folder" && measure sh -c "cat $base.mif $base.mid | cat > floor.out")
+    echo "$s" >>"$scratch/floor"
   done
-  converter_s=$(median <"$scratch/converter")
-  floor_s=$(median <"$scratch/floor")
-  peak_kib=$(sort -n "$scratch/peak" | tail -n 1)
-  awk -v k="$kind" -v r="$records" -v c="$converter_s" -v f="$floor_s" -v p="$peak_kib" \
-    'BEGIN { printf "%-10s %9d %12.3f %12.3f %7.2f %10.1f\n", k, r, c, f, (f > 0 ? c / f : 0), p / 1024 }'
+  seconds[$kind]=$(median <"$scratch/converter")
+  floor[$kind]=$(median <"$scratch/floor")
+  peak[$kind]=$(sort -n "$scratch/peak" | tail -n 1)
   rm -rf "$folder"
 done
+
+printf '%-8s %9s %12s %12s %10s\n' layer records 'mif2cgps s' 'floor s' 'peak MiB'
+for kind in plain dk kktk cm dk20000; do
+  awk -v k="$kind" -v r="$records" -v c="${seconds[$kind]}" -v f="${floor[$kind]}" -v p="${peak[$kind]}" \
+    'BEGIN { printf "%-8s %9d %12.3f %12.3f %10.1f\n", k, r, c, f, p / 1024 }'
+done
+ratio() { awk -v a="$2" -v b="$3" -v name="$1" 'BEGIN { printf "%-14s %5.2f\n", name, (b > 0 ? a / b : 0) }'; }
+ratio "plain / floor" "${seconds[plain]}" "${floor[plain]}"
+ratio "dk / plain" "${seconds[dk]}" "${seconds[plain]}"
+ratio "kktk / plain" "${seconds[kktk]}" "${seconds[plain]}"
+ratio "cm / floor" "${seconds[cm]}" "${floor[cm]}"

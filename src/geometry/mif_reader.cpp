@@ -164,9 +164,43 @@ std::int64_t MifReader::readCountLine() {
   return count;
 }
 
+bool MifReader::readPlainCoordinateLine(std::string_view& x, std::string_view& y) {
+  const std::string_view buffered = lines_.buffered();
+  const char* const start = buffered.data();
+  const char* const end = start + buffered.size();
+  const char* p = start;
+  while (p < end && (*p == ' ' || *p == '\t')) ++p;
+  const char* xEnd = findByteBelow0x21(p, end);
+  if (xEnd == p || xEnd == end || (*xEnd != ' ' && *xEnd != '\t')) return false;
+  const char* yStart = xEnd;
+  while (yStart < end && (*yStart == ' ' || *yStart == '\t')) ++yStart;
+  const char* yEnd = findByteBelow0x21(yStart, end);
+  if (yEnd == yStart || yEnd == end) return false;
+  const char* lineFeed = nullptr;
+  if (*yEnd == '\n') {
+    lineFeed = yEnd;
+  } else if (*yEnd == '\r') {
+    // CR LF ends the line; a lone CR belongs to y, as the general reading has it.
+    if (yEnd + 1 == end || yEnd[1] != '\n') return false;
+    lineFeed = yEnd + 1;
+  } else if (*yEnd == ' ' || *yEnd == '\t') {
+    lineFeed = findByte(yEnd, end, '\n');
+  }
+  if (!lineFeed) return false;
+  x = std::string_view(p, static_cast<std::size_t>(xEnd - p));
+  y = std::string_view(yStart, static_cast<std::size_t>(yEnd - yStart));
+  lines_.skipBufferedLine(static_cast<std::size_t>(lineFeed + 1 - start));
+  return true;
+}
+
 void MifReader::readCoordinatePair(std::string_view& x, std::string_view& y) {
-  std::string_view rest = readLineInObject();
-  if (!takeWord(rest, x) || isKeyword(x) || !takeWord(rest, y)) failUnsound();
+  // Most coordinate lines are two words and a line break, read in one pass;
+  // any other line is read the general way.
+  if (!readPlainCoordinateLine(x, y)) {
+    std::string_view rest = readLineInObject();
+    if (!takeWord(rest, x) || !takeWord(rest, y)) failUnsound();
+  }
+  if (isKeyword(x)) failUnsound();
 }
 
 void MifReader::failUnsound() const {

@@ -72,6 +72,7 @@ class MifReader {
 
  private:
   bool passHeaderLine(std::string_view line);
+  bool readPlainCoordinateLine(std::string_view& x, std::string_view& y);
   std::string_view readLineInObject();
 
   LineReader lines_;

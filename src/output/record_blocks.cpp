@@ -36,10 +36,15 @@ RecordBlocks::RecordBlocks(std::string_view opener, std::string_view closer) : o
 }
 
 void RecordBlocks::startRecord(std::string_view typeLine, std::string_view labelLine) {
-  head_.clear();
-  appendLine(head_, opener_);
-  appendLine(head_, typeLine);
-  appendWithLineBreaks(head_, labelLine);
+  // Records of a layer often share their lines: those are formed once.
+  if (head_.empty() || typeLine != typeLine_ || labelLine != labelLine_) {
+    typeLine_.assign(typeLine);
+    labelLine_.assign(labelLine);
+    head_.clear();
+    appendLine(head_, opener_);
+    appendLine(head_, typeLine);
+    appendWithLineBreaks(head_, labelLine);
+  }
   size_ = 0;
   blockCount_ = 0;
 }

@@ -36,6 +36,8 @@ class RecordBlocks {
   void append(std::string_view bytes);
 
   std::string_view opener_;
+  std::string typeLine_;
+  std::string labelLine_;
   std::string head_;  // opener, type line and label line of the current record
   std::string tail_;  // closer and the empty line
   // The text grows without filling new room first: appending a pair is the

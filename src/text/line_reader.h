@@ -49,6 +49,17 @@ class LineReader {
     return true;
   }
 
+  // The bytes buffered after the last line read, for a caller that scans
+  // the next line itself. Valid until the next read; may hold no whole line.
+  std::string_view buffered() const { return {buffer_.get() + begin_, end_ - begin_}; }
+
+  // Takes the first `length` bytes of buffered(), which end in the next
+  // line feed, as the next line read.
+  void skipBufferedLine(std::size_t length) {
+    begin_ += length;
+    ++lineNumber_;
+  }
+
   // Number of lines returned so far (the last line's number, counting from 1).
   std::int64_t lineNumber() const { return lineNumber_; }
 
