@@ -6,47 +6,73 @@
 namespace mif2cgps {
 
 KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t denseLimit) {
-  // A plain trie first, children kept per node while it grows.
-  std::vector<std::vector<Edge>> children(1);
-  std::vector<std::uint32_t> ownKey(1, kNoKey);
+  // The trie is built from the keys in byte order, so that each node's
+  // children are made in byte order and no per-node lists are needed: the
+  // build holds one flat list of edges, however many rows a table has.
+  std::vector<std::uint32_t> order;
+  order.reserve(keys.size());
   for (std::uint32_t number = 0; number < keys.size(); ++number) {
-    if (keys[number].empty()) continue;
-    std::uint32_t node = 0;
-    for (const char c : keys[number]) {
-      const auto byte = static_cast<unsigned char>(c);
-      auto& edges = children[node];
-      auto found = std::find_if(edges.begin(), edges.end(), [byte](const Edge& e) { return e.byte == byte; });
-      if (found != edges.end()) {
-        node = found->target;
-        continue;
-      }
-      const auto created = static_cast<std::uint32_t>(children.size());
-      edges.push_back({byte, created});
-      children.emplace_back();
+    if (!keys[number].empty()) order.push_back(number);
+  }
+  std::stable_sort(order.begin(), order.end(), [&keys](std::uint32_t a, std::uint32_t b) {
+    return std::lexicographical_compare(keys[a].begin(), keys[a].end(), keys[b].begin(), keys[b].end(),
+                                        [](char x, char y) {
+                                          return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+                                        });
+  });
+  struct TrieEdge {
+    std::uint32_t parent;
+    Edge edge;
+  };
+  std::vector<TrieEdge> trieEdges;
+  std::vector<std::uint32_t> ownKey(1, kNoKey);
+  std::vector<std::uint32_t> path(1, 0);  // the previous key's nodes, root first
+  std::string_view previous;
+  for (const std::uint32_t number : order) {
+    const std::string_view key = keys[number];
+    std::size_t shared = 0;
+    while (shared < key.size() && shared < previous.size() && key[shared] == previous[shared]) ++shared;
+    path.resize(shared + 1);
+    for (std::size_t depth = shared; depth < key.size(); ++depth) {
+      const auto created = static_cast<std::uint32_t>(ownKey.size());
+      trieEdges.push_back({path.back(), {static_cast<unsigned char>(key[depth]), created}});
       ownKey.push_back(kNoKey);
-      node = created;
+      path.push_back(created);
     }
-    ownKey[node] = std::min(ownKey[node], number);
+    // Stable order keeps the smaller number first among equal keys.
+    if (ownKey[path.back()] == kNoKey) ownKey[path.back()] = number;
+    previous = key;
   }
 
-  nodes_.resize(children.size());
-  for (std::uint32_t node = 0; node < children.size(); ++node) {
-    auto& edges = children[node];
-    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.byte < b.byte; });
-    nodes_[node].firstEdge = static_cast<std::uint32_t>(edges_.size());
-    nodes_[node].edgeCount = static_cast<std::uint32_t>(edges.size());
-    nodes_[node].earliestKey = ownKey[node];
-    edges_.insert(edges_.end(), edges.begin(), edges.end());
+  // Edges grouped by parent; within a parent they are in byte order already.
+  nodes_.resize(ownKey.size());
+  for (std::uint32_t node = 0; node < nodes_.size(); ++node) nodes_[node].earliestKey = ownKey[node];
+  for (const TrieEdge& trieEdge : trieEdges) ++nodes_[trieEdge.parent].edgeCount;
+  std::uint32_t nextEdge = 0;
+  for (Node& node : nodes_) {
+    node.firstEdge = nextEdge;
+    nextEdge += node.edgeCount;
+    node.edgeCount = 0;
   }
-  for (const Edge& edge : children[0]) rootChildren_[edge.byte] = edge.target;
+  edges_.resize(trieEdges.size());
+  for (const TrieEdge& trieEdge : trieEdges) {
+    Node& parent = nodes_[trieEdge.parent];
+    edges_[parent.firstEdge + parent.edgeCount++] = trieEdge.edge;
+  }
+  trieEdges = {};
+  numberBreadthFirst();
+  for (std::uint32_t e = 0; e < nodes_[0].edgeCount; ++e) {
+    rootChildren_[edges_[e].byte] = edges_[e].target;
+  }
 
   // Breadth first, so a node's fallback is complete before its children's.
   std::deque<std::uint32_t> queue;
-  for (const Edge& edge : children[0]) queue.push_back(edge.target);
+  for (std::uint32_t e = 0; e < nodes_[0].edgeCount; ++e) queue.push_back(edges_[e].target);
   while (!queue.empty()) {
     const std::uint32_t node = queue.front();
     queue.pop_front();
-    for (const Edge& edge : children[node]) {
+    for (std::uint32_t e = nodes_[node].firstEdge; e < nodes_[node].firstEdge + nodes_[node].edgeCount; ++e) {
+      const Edge edge = edges_[e];
       const std::uint32_t next = step(nodes_[node].fallback, edge.byte);
       Node& target = nodes_[edge.target];
       target.fallback = next;
@@ -55,6 +81,32 @@ KeyMatcher::KeyMatcher(const std::vector<std::string_view>& keys, std::size_t de
     }
   }
   buildDense(denseLimit);
+}
+
+void KeyMatcher::numberBreadthFirst() {
+  std::vector<std::uint32_t> order(1, 0);
+  order.reserve(nodes_.size());
+  for (std::size_t next = 0; next < order.size(); ++next) {
+    const Node& node = nodes_[order[next]];
+    for (std::uint32_t e = node.firstEdge; e < node.firstEdge + node.edgeCount; ++e) order.push_back(edges_[e].target);
+  }
+  std::vector<std::uint32_t> newNumber(nodes_.size());
+  for (std::uint32_t number = 0; number < order.size(); ++number) newNumber[order[number]] = number;
+  std::vector<Node> nodes(nodes_.size());
+  std::vector<Edge> edges;
+  edges.reserve(edges_.size());
+  for (std::uint32_t number = 0; number < order.size(); ++number) {
+    const Node& old = nodes_[order[number]];
+    Node& node = nodes[number];
+    node.earliestKey = old.earliestKey;
+    node.firstEdge = static_cast<std::uint32_t>(edges.size());
+    node.edgeCount = old.edgeCount;
+    for (std::uint32_t e = old.firstEdge; e < old.firstEdge + old.edgeCount; ++e) {
+      edges.push_back({edges_[e].byte, newNumber[edges_[e].target]});
+    }
+  }
+  nodes_ = std::move(nodes);
+  edges_ = std::move(edges);
 }
 
 void KeyMatcher::buildDense(std::size_t denseLimit) {
@@ -66,14 +118,39 @@ void KeyMatcher::buildDense(std::size_t denseLimit) {
     classCount_ = 1;
     return;
   }
+  if (nodes_.size() < 0x8000) {
+    fillDense<std::uint16_t>(dense16_, 0x8000);
+  } else {
+    fillDense<std::uint32_t>(dense32_, 1u << 31);
+  }
+}
+
+template <typename Entry>
+void KeyMatcher::fillDense(std::vector<Entry>& dense, Entry holdsKey) {
   std::array<unsigned char, 256> classByte{};
   for (unsigned byte = 0; byte < 256; ++byte) classByte[byteClass_[byte]] = static_cast<unsigned char>(byte);
-  dense_.assign(nodes_.size() * classCount_, 0);
+  dense.assign(nodes_.size() * classCount_, 0);
   for (std::uint32_t node = 0; node < nodes_.size(); ++node) {
     for (std::uint32_t byteClass = 1; byteClass < classCount_; ++byteClass) {
-      dense_[node * classCount_ + byteClass] = step(node, classByte[byteClass]);
+      const std::uint32_t next = step(node, classByte[byteClass]);
+      dense[node * classCount_ + byteClass] =
+          static_cast<Entry>(next | (nodes_[next].earliestKey != kNoKey ? holdsKey : 0));
     }
   }
+}
+
+template <typename Entry>
+std::uint32_t KeyMatcher::earliestInDense(const std::vector<Entry>& dense, Entry holdsKey,
+                                          std::string_view text) const {
+  std::uint32_t earliest = kNoKey;
+  std::uint32_t node = 0;
+  for (const char c : text) {
+    const Entry entry = dense[node * classCount_ + byteClass_[static_cast<unsigned char>(c)]];
+    node = entry & static_cast<Entry>(~holdsKey);
+    // Most states hold no key: their node is not read.
+    if (entry & holdsKey) earliest = std::min(earliest, nodes_[node].earliestKey);
+  }
+  return earliest;
 }
 
 std::uint32_t KeyMatcher::child(std::uint32_t node, unsigned char byte) const {
@@ -96,17 +173,12 @@ std::uint32_t KeyMatcher::step(std::uint32_t node, unsigned char byte) const {
 }
 
 std::uint32_t KeyMatcher::earliestMatch(std::string_view text) const {
+  if (!dense16_.empty()) return earliestInDense<std::uint16_t>(dense16_, 0x8000, text);
+  if (!dense32_.empty()) return earliestInDense<std::uint32_t>(dense32_, 1u << 31, text);
   std::uint32_t earliest = kNoKey;
   std::uint32_t node = 0;
-  if (dense_.empty()) {
-    for (const char c : text) {
-      node = step(node, static_cast<unsigned char>(c));
-      earliest = std::min(earliest, nodes_[node].earliestKey);
-    }
-    return earliest;
-  }
   for (const char c : text) {
-    node = dense_[node * classCount_ + byteClass_[static_cast<unsigned char>(c)]];
+    node = step(node, static_cast<unsigned char>(c));
     earliest = std::min(earliest, nodes_[node].earliestKey);
   }
   return earliest;

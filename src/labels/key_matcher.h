@@ -14,7 +14,7 @@ namespace mif2cgps {
 class KeyMatcher {
  public:
   static constexpr std::uint32_t kNoKey = std::numeric_limits<std::uint32_t>::max();
-  // Up to this many transitions (4 bytes each), every state gets a full row
+  // Up to this many transitions (2 or 4 bytes each), every state gets a full row
   // over the bytes the keys use, and a lookup costs one step per byte. A
   // larger table keeps only its trie edges, in memory that grows with the
   // keys' length alone.
@@ -43,17 +43,27 @@ class KeyMatcher {
 
   std::uint32_t child(std::uint32_t node, unsigned char byte) const;
   std::uint32_t step(std::uint32_t node, unsigned char byte) const;
+  void numberBreadthFirst();
   void buildDense(std::size_t denseLimit);
+  template <typename Entry>
+  void fillDense(std::vector<Entry>& dense, Entry holdsKey);
+  template <typename Entry>
+  std::uint32_t earliestInDense(const std::vector<Entry>& dense, Entry holdsKey, std::string_view text) const;
 
   std::vector<Node> nodes_;
   std::vector<Edge> edges_;
   std::array<std::uint32_t, 256> rootChildren_{};  // 0: no child
 
   // The dense form: byte -> class (0 for bytes no key holds), and per state
-  // one row of next states by class. Empty when over the limit.
+  // one row of next states by class, each marked by its top bit when that
+  // state holds a key. A lookup is a chain of dependent loads, so rows are
+  // kept as small as the number of states allows (16 bits up to 32,767
+  // states) and states are numbered breadth first, the busy shallow ones
+  // together. Both empty when over the limit.
   std::array<std::uint32_t, 256> byteClass_{};
   std::uint32_t classCount_ = 1;
-  std::vector<std::uint32_t> dense_;
+  std::vector<std::uint16_t> dense16_;
+  std::vector<std::uint32_t> dense32_;
 };
 
 }  // namespace mif2cgps
