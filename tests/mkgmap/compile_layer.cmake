@@ -1,9 +1,11 @@
-# Converts one layer with mif2cgps and compiles the output with mkgmap, an
-# independent reader of the same map source format. The layer passes when
+# Converts layers with mif2cgps and compiles the output with mkgmap, an
+# independent reader of the same map source format. The output passes when
 # mkgmap exits 0, prints no SEVERE line and writes an .img file.
 #
-#   -DEXECUTABLE=mif2cgps -DLAYER=<folder with the layer and its tables>
-#   -DBASE=<base name> -DSCRATCH=<folder> -DMKGMAP=<mkgmap, or empty when missing>
+#   -DEXECUTABLE=mif2cgps -DLAYER=<folder with the layers and their tables>
+#   -DOUTPUT=<the map file to compile> -DARGUMENTS=<converter arguments; when
+#   empty, the base name OUTPUT names is typed at the prompt>
+#   -DSCRATCH=<folder> -DMKGMAP=<mkgmap, or empty when missing>
 cmake_minimum_required(VERSION 3.25)
 
 if(NOT MKGMAP)
@@ -15,10 +17,16 @@ file(REMOVE_RECURSE ${SCRATCH})
 file(MAKE_DIRECTORY ${SCRATCH}/work ${SCRATCH}/img)
 file(GLOB layer_files ${LAYER}/*)
 file(COPY ${layer_files} DESTINATION ${SCRATCH}/work)
-file(WRITE ${SCRATCH}/stdin "${BASE}\n")
+# Tables are read from the working directory, also for layers in folders.
+file(GLOB tables ${LAYER}/*/*convert.txt)
+if(tables)
+  file(COPY ${tables} DESTINATION ${SCRATCH}/work)
+endif()
+string(REGEX REPLACE "\\.cGPS\\.txt$" "" base ${OUTPUT})
+file(WRITE ${SCRATCH}/stdin "${base}\n")
 
 execute_process(
-  COMMAND ${EXECUTABLE}
+  COMMAND ${EXECUTABLE} ${ARGUMENTS}
   WORKING_DIRECTORY ${SCRATCH}/work
   INPUT_FILE ${SCRATCH}/stdin
   OUTPUT_QUIET
@@ -33,21 +41,21 @@ endif()
 # it is.
 execute_process(
   COMMAND sed -e "s/^\\[IMG ID\\]\r$/&\\nCodePage=932\r/"
-  INPUT_FILE ${SCRATCH}/work/${BASE}.cGPS.txt
-  OUTPUT_FILE ${SCRATCH}/${BASE}.mp
+  INPUT_FILE ${SCRATCH}/work/${OUTPUT}
+  OUTPUT_FILE ${SCRATCH}/${base}.mp
   RESULT_VARIABLE sed_exit_code)
-file(STRINGS ${SCRATCH}/${BASE}.mp code_page REGEX "^CodePage=932")
+file(STRINGS ${SCRATCH}/${base}.mp code_page REGEX "^CodePage=932")
 if(NOT sed_exit_code EQUAL 0 OR NOT code_page)
-  message(FATAL_ERROR "could not add CodePage=932 after the [IMG ID] line of ${BASE}.cGPS.txt")
+  message(FATAL_ERROR "could not add CodePage=932 after the [IMG ID] line of ${OUTPUT}")
 endif()
 
 execute_process(
-  COMMAND ${MKGMAP} --output-dir=${SCRATCH}/img ${BASE}.mp
+  COMMAND ${MKGMAP} --output-dir=${SCRATCH}/img ${base}.mp
   WORKING_DIRECTORY ${SCRATCH}
   OUTPUT_VARIABLE mkgmap_output
   ERROR_VARIABLE mkgmap_output
   RESULT_VARIABLE mkgmap_exit_code)
 file(GLOB images ${SCRATCH}/img/*.img)
 if(NOT mkgmap_exit_code EQUAL 0 OR mkgmap_output MATCHES "SEVERE" OR NOT images)
-  message(FATAL_ERROR "mkgmap rejected ${BASE}.mp (exit ${mkgmap_exit_code}):\n${mkgmap_output}")
+  message(FATAL_ERROR "mkgmap rejected ${base}.mp (exit ${mkgmap_exit_code}):\n${mkgmap_output}")
 endif()
