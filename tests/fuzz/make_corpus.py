@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes the fuzz seed corpus from the end-to-end fixtures: one seed per
-fixture, its layer code kept. Seeds over 64 KiB are left out: the fuzzer
+"""Writes the fuzz seed corpus from the end-to-end fixtures of the dialogue:
+one seed per fixture, its layer code kept. Seeds over 64 KiB are left out: the fuzzer
 sizes its inputs by the largest seed."""
 import pathlib
 
@@ -11,7 +11,8 @@ corpus = here / "corpus"
 corpus.mkdir(exist_ok=True)
 for fixture in sorted((here.parent / "fixtures").iterdir()):
     inputs = fixture / "input"
-    base = (fixture / "stdin").read_bytes().split()
+    stdin = fixture / "stdin"
+    base = stdin.read_bytes().split() if stdin.is_file() else []
     if not inputs.is_dir() or not base:
         continue
     name = base[0].decode("latin-1")
