@@ -23,6 +23,44 @@ namespace mif2cgps {
 
 namespace {
 
+// The base name and the three paths formed from it, verbatim.
+struct FileSet {
+  std::string baseName;
+  std::string mifPath;     // base name + ".mif"
+  std::string midPath;     // base name + ".mid"
+  std::string outputPath;  // base name + ".cGPS.txt"
+};
+
+FileSet makeFileSet(std::string baseName) {
+  FileSet files{std::move(baseName), {}, {}, {}};
+  files.mifPath = files.baseName + ".mif";
+  files.midPath = files.baseName + ".mid";
+  files.outputPath = files.baseName + ".cGPS.txt";
+  return files;
+}
+
+// The name the header gives a map file: its file name without the folder
+// and without its last extension ("maps/tokyo.txt" gives "tokyo").
+std::string mapNameOf(std::string_view path) {
+  // A folder ends at its last separator; on Windows a backslash may also be
+  // the second byte of a Shift_JIS character, which separates nothing.
+  std::size_t nameStart = 0;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+#if defined(_WIN32)
+    if (isShiftJisLeadByte(path[i])) {
+      ++i;
+      continue;
+    }
+    if (path[i] == '\\' || path[i] == ':') nameStart = i + 1;
+#endif
+    if (path[i] == '/') nameStart = i + 1;
+  }
+  std::string_view name = path.substr(nameStart);
+  const auto dot = name.rfind('.');
+  if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
+  return std::string(name);
+}
+
 struct LayerCounts {
   std::int64_t records = 0;  // records written whole
   std::int64_t skipped = 0;  // objects the layer draws nothing of
@@ -194,34 +232,6 @@ int convertLayers(const CommandLine& line, const Console& console) {
 }
 
 }  // namespace
-
-FileSet makeFileSet(std::string baseName) {
-  FileSet files{std::move(baseName), {}, {}, {}};
-  files.mifPath = files.baseName + ".mif";
-  files.midPath = files.baseName + ".mid";
-  files.outputPath = files.baseName + ".cGPS.txt";
-  return files;
-}
-
-std::string mapNameOf(std::string_view path) {
-  // A folder ends at its last separator; on Windows a backslash may also be
-  // the second byte of a Shift_JIS character, which separates nothing.
-  std::size_t nameStart = 0;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-#if defined(_WIN32)
-    if (isShiftJisLeadByte(path[i])) {
-      ++i;
-      continue;
-    }
-    if (path[i] == '\\' || path[i] == ':') nameStart = i + 1;
-#endif
-    if (path[i] == '/') nameStart = i + 1;
-  }
-  std::string_view name = path.substr(nameStart);
-  const auto dot = name.rfind('.');
-  if (dot != std::string_view::npos && dot > 0) name = name.substr(0, dot);
-  return std::string(name);
-}
 
 int runProgram(const std::vector<std::string>& arguments, const Console& console) {
   const CommandLine line = parseCommandLine(arguments);

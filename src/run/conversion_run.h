@@ -10,20 +10,6 @@
 
 namespace mif2cgps {
 
-// The base name and the three paths formed from it, verbatim.
-struct FileSet {
-  std::string baseName;
-  std::string mifPath;     // base name + ".mif"
-  std::string midPath;     // base name + ".mid"
-  std::string outputPath;  // base name + ".cGPS.txt"
-};
-
-FileSet makeFileSet(std::string baseName);
-
-// The name the header gives a map file: its file name without the folder
-// and without its last extension ("maps/tokyo.txt" gives "tokyo").
-std::string mapNameOf(std::string_view path);
-
 // The program's whole run. Without arguments: asks for a base name on
 // `console`, converts the layer and reports the number of records; a
 // failure prints its message, pauses for a key and gives its exit code.
