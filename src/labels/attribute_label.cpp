@@ -1,13 +1,16 @@
 #include "labels/attribute_label.h"
 
+#include "text/byte_scan.h"
 #include "text/byte_text.h"
 
 namespace mif2cgps {
 
 std::string_view attributeToken(std::string_view midLine) {
-  Tokenizer tokens(midLine, "\"");
-  std::string_view token;
-  return tokens.next(token) ? token : std::string_view{};
+  const char* start = midLine.data();
+  const char* end = start + midLine.size();
+  while (start < end && *start == '"') ++start;
+  const char* quote = findByte(start, end, '"');
+  return std::string_view(start, static_cast<std::size_t>((quote ? quote : end) - start));
 }
 
 std::string_view cutAtBrace(std::string_view attribute) {

@@ -14,14 +14,6 @@ void appendLine(std::string& text, std::string_view line) {
   text += kLineBreak;
 }
 
-void appendWithLineBreaks(std::string& text, std::string_view bytes) {
-  for (auto lineFeed = bytes.find('\n'); lineFeed != std::string_view::npos; lineFeed = bytes.find('\n')) {
-    appendLine(text, bytes.substr(0, lineFeed));
-    bytes.remove_prefix(lineFeed + 1);
-  }
-  text += bytes;
-}
-
 MapTextWriter::MapTextWriter(const std::string& path) : path_(path), file_(path) {
   if (!file_.isOpen()) throw Failure{{MessageId::CannotOpen, path_}, kOutputUnavailable};
   buffer_.reserve(kBufferSize);

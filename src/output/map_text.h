@@ -15,9 +15,6 @@ inline constexpr std::string_view kLineBreak = "\r\n";
 // Appends `line` and a CR LF.
 void appendLine(std::string& text, std::string_view line);
 
-// Appends `bytes` with each LF written as CR LF (a lone CR stays as it is).
-void appendWithLineBreaks(std::string& text, std::string_view bytes);
-
 // The output file, written in large blocks.
 class MapTextWriter {
  public:

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "output/map_text.h"
+#include "text/byte_scan.h"
 
 namespace mif2cgps {
 
@@ -30,21 +31,15 @@ char* copyShort(char* out, std::string_view bytes) {
 
 }  // namespace
 
-RecordBlocks::RecordBlocks(std::string_view opener, std::string_view closer) : opener_(opener) {
+RecordBlocks::RecordBlocks(std::string_view opener, std::string_view closer) {
+  appendLine(opener_, opener);
   appendLine(tail_, closer);
   tail_ += kLineBreak;
 }
 
 void RecordBlocks::startRecord(std::string_view typeLine, std::string_view labelLine) {
-  // Records of a layer often share their lines: those are formed once.
-  if (head_.empty() || typeLine != typeLine_ || labelLine != labelLine_) {
-    typeLine_.assign(typeLine);
-    labelLine_.assign(labelLine);
-    head_.clear();
-    appendLine(head_, opener_);
-    appendLine(head_, typeLine);
-    appendWithLineBreaks(head_, labelLine);
-  }
+  typeLine_ = typeLine;
+  labelLine_ = labelLine;
   size_ = 0;
   blockCount_ = 0;
 }
@@ -65,7 +60,19 @@ char* RecordBlocks::extend(std::size_t bytes) {
 void RecordBlocks::append(std::string_view bytes) { std::memcpy(extend(bytes.size()), bytes.data(), bytes.size()); }
 
 void RecordBlocks::beginBlock() {
-  append(head_);
+  append(opener_);
+  append(typeLine_);
+  append(kLineBreak);
+  // The label line's LFs become CR LF; a lone CR stays as it is.
+  std::string_view label = labelLine_;
+  for (const char* lineFeed = findByte(label.data(), label.data() + label.size(), '\n'); lineFeed;
+       lineFeed = findByte(label.data(), label.data() + label.size(), '\n')) {
+    const auto line = static_cast<std::size_t>(lineFeed - label.data());
+    append(label.substr(0, line));
+    append(kLineBreak);
+    label.remove_prefix(line + 1);
+  }
+  append(label);
   append("Data0=(");
   atFirstPair_ = true;
 }

@@ -17,7 +17,8 @@ class RecordBlocks {
   // closer's lines are formed once here.
   RecordBlocks(std::string_view opener, std::string_view closer);
 
-  // Starts a new record with no blocks; `labelLine` brings its own LF.
+  // Starts a new record with no blocks; `labelLine` brings its own LF. Both
+  // views must stay valid until the record's last block has begun.
   void startRecord(std::string_view typeLine, std::string_view labelLine);
 
   // A block's coordinate line: "Data0=(" y1 "," x1 "),(" y2 "," x2 ... ")".
@@ -35,10 +36,9 @@ class RecordBlocks {
   char* extend(std::size_t bytes);
   void append(std::string_view bytes);
 
-  std::string_view opener_;
-  std::string typeLine_;
-  std::string labelLine_;
-  std::string head_;  // opener, type line and label line of the current record
+  std::string opener_;  // the opener and its line break
+  std::string_view typeLine_;
+  std::string_view labelLine_;
   std::string tail_;  // closer and the empty line
   // The text grows without filling new room first: appending a pair is the
   // hottest write of a run.
