@@ -44,17 +44,12 @@ void RecordBlocks::startRecord(std::string_view typeLine, std::string_view label
   blockCount_ = 0;
 }
 
-char* RecordBlocks::extend(std::size_t bytes) {
-  if (size_ + bytes > capacity_) {
-    const std::size_t capacity = std::max(2 * capacity_, std::max<std::size_t>(size_ + bytes, 4096));
-    auto text = std::make_unique<char[]>(capacity);
-    std::memcpy(text.get(), text_.get(), size_);
-    text_ = std::move(text);
-    capacity_ = capacity;
-  }
-  char* room = text_.get() + size_;
-  size_ += bytes;
-  return room;
+void RecordBlocks::grow(std::size_t size) {
+  const std::size_t capacity = std::max({2 * capacity_, size, std::size_t{4096}});
+  auto text = std::make_unique<char[]>(capacity);
+  if (size_ > 0) std::memcpy(text.get(), text_.get(), size_);
+  text_ = std::move(text);
+  capacity_ = capacity;
 }
 
 void RecordBlocks::append(std::string_view bytes) { std::memcpy(extend(bytes.size()), bytes.data(), bytes.size()); }

@@ -33,7 +33,13 @@ class RecordBlocks {
 
  private:
   // Room for `bytes` more bytes at the end of the text; where they go.
-  char* extend(std::size_t bytes);
+  char* extend(std::size_t bytes) {
+    if (size_ + bytes > capacity_) grow(size_ + bytes);
+    char* room = text_.get() + size_;
+    size_ += bytes;
+    return room;
+  }
+  void grow(std::size_t size);
   void append(std::string_view bytes);
 
   std::string opener_;  // the opener and its line break
