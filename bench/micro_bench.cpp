@@ -1,5 +1,6 @@
-// Micro-benchmarks of the hot paths: reading lines, one polyline's
-// coordinate lines, and a table lookup against many rows.
+// Micro-benchmarks of the hot paths: reading lines, the blocks of polyline
+// and point objects, a key matcher against many rows, a table lookup with
+// its file-state question, and road typing.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -12,7 +13,9 @@
 
 #include "geometry/mif_reader.h"
 #include "geometry/object_blocks.h"
+#include "labels/conversion_table.h"
 #include "labels/key_matcher.h"
+#include "labels/road_type.h"
 #include "output/record_blocks.h"
 #include "text/line_reader.h"
 
@@ -61,6 +64,53 @@ void BM_PolylineBlocks(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_PolylineBlocks);
+
+void BM_PointBlocks(benchmark::State& state) {
+  std::string mif;
+  for (int i = 0; i < 10'000; ++i) mif += "Point 139.7671234 35.6812345\r\n    Symbol (35,0,12)\r\n";
+  const auto path = scratchFile("points", mif);
+  RecordBlocks blocks("[RGN20]", "[END-RGN20]");
+  for (auto _ : state) {
+    MifReader reader(path);
+    ObjectLine object{ObjectKind::None, Words({})};
+    while (reader.nextObject(object)) {
+      blocks.startRecord("Type=0x1c", "Label=\x93\x8C\x8B\x9E\n");
+      appendObjectBlocks(object, reader, GeometryKind::Point, blocks);
+      benchmark::DoNotOptimize(blocks.text().data());
+    }
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 10'000);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_PointBlocks);
+
+// A lookup as the run makes it: the clock read, and the file-state
+// question when a millisecond has passed.
+void BM_ConversionTableLookup(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() / "mif2cgps-bench-table";
+  std::filesystem::create_directories(folder);
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder);
+  std::string rows;
+  for (int row = 0; row < 1000; ++row) rows += "\x93\x8C\x96\xBC" + std::to_string(row) + ",HWY\n";
+  std::ofstream("DKconvert.txt", std::ios::binary) << rows;
+  ConversionTable table("DKconvert.txt");
+  const std::string text = "\x8D\x82\x91\xAC\x93\x8C\x96\xBC" "998";
+  for (auto _ : state) benchmark::DoNotOptimize(table.lookup(text).data());
+  std::filesystem::current_path(previous);
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ConversionTableLookup);
+
+void BM_RoadType(benchmark::State& state) {
+  const std::string labels[] = {"Label=\x8D\x91\x93\xB9\n", "Label=R-246\n", "Label=PACIFIC\n", "Label=\n"};
+  std::size_t next = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(roadTypeFor(labels[next]).data());
+    next = (next + 1) % 4;
+  }
+}
+BENCHMARK(BM_RoadType);
 
 // Keys of Shift_JIS double-byte characters; the texts hold a late key or none.
 void BM_TableLookup(benchmark::State& state) {
