@@ -46,41 +46,34 @@ void BM_ReadLine(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadLine);
 
-void BM_PolylineBlocks(benchmark::State& state) {
-  std::string mif;
-  for (int i = 0; i < 10'000; ++i) mif += "Pline 7\r\n" + coordinateLines(7) + "    Pen (1,2,0)\r\n";
-  const auto path = scratchFile("plines", mif);
+// Reads every object of a MIF file of 10,000 objects into record blocks.
+void objectBlocks(benchmark::State& state, const std::string& mif, GeometryKind drawn) {
+  const auto path = scratchFile("objects", mif);
   RecordBlocks blocks("[RGN40]", "[END-RGN40]");
   for (auto _ : state) {
     MifReader reader(path);
     ObjectLine object{ObjectKind::None, Words({})};
     while (reader.nextObject(object)) {
-      blocks.startRecord("Type=0x06", "Label=\n");
-      appendObjectBlocks(object, reader, GeometryKind::Polyline, blocks);
+      blocks.startRecord("Type=0x06", "Label=\x93\x8C\x8B\x9E\n");
+      appendObjectBlocks(object, reader, drawn, blocks);
       benchmark::DoNotOptimize(blocks.text().data());
     }
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 10'000);
   std::filesystem::remove(path);
 }
+
+void BM_PolylineBlocks(benchmark::State& state) {
+  std::string mif;
+  for (int i = 0; i < 10'000; ++i) mif += "Pline 7\r\n" + coordinateLines(7) + "    Pen (1,2,0)\r\n";
+  objectBlocks(state, mif, GeometryKind::Polyline);
+}
 BENCHMARK(BM_PolylineBlocks);
 
 void BM_PointBlocks(benchmark::State& state) {
   std::string mif;
   for (int i = 0; i < 10'000; ++i) mif += "Point 139.7671234 35.6812345\r\n    Symbol (35,0,12)\r\n";
-  const auto path = scratchFile("points", mif);
-  RecordBlocks blocks("[RGN20]", "[END-RGN20]");
-  for (auto _ : state) {
-    MifReader reader(path);
-    ObjectLine object{ObjectKind::None, Words({})};
-    while (reader.nextObject(object)) {
-      blocks.startRecord("Type=0x1c", "Label=\x93\x8C\x8B\x9E\n");
-      appendObjectBlocks(object, reader, GeometryKind::Point, blocks);
-      benchmark::DoNotOptimize(blocks.text().data());
-    }
-  }
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * 10'000);
-  std::filesystem::remove(path);
+  objectBlocks(state, mif, GeometryKind::Point);
 }
 BENCHMARK(BM_PointBlocks);
 
