@@ -89,7 +89,7 @@ void BM_ConversionTableLookup(benchmark::State& state) {
   std::ofstream("DKconvert.txt", std::ios::binary) << rows;
   ConversionTable table("DKconvert.txt");
   const std::string text = "\x8D\x82\x91\xAC\x93\x8C\x96\xBC" "998";
-  for (auto _ : state) benchmark::DoNotOptimize(table.lookup(text).data());
+  for (auto _ : state) benchmark::DoNotOptimize(table.lookup(text, std::chrono::steady_clock::now()).data());
   std::filesystem::current_path(previous);
   std::filesystem::remove_all(folder);
 }

@@ -42,6 +42,9 @@ for kind in plain dk kktk cm dk20000; do
   base=$("$build/bench/make_layer" "$kind" "$records" "$folder")
   : >"$scratch/converter" && : >"$scratch/floor" && : >"$scratch/peak"
   for _ in $(seq "$runs"); do
+    # Each run writes a new file: rewriting a truncated one makes ext4 flush
+    # it at close, which would time the disk rather than the program.
+    rm -f "$folder/$base.cGPS.txt" "$folder/floor.out"
     read -r s kib < <(cd "$folder" && measure "$converter" "$base")
     echo "$s" >>"$scratch/converter"
     echo "$kib" >>"$scratch/peak"

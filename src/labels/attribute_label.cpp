@@ -21,12 +21,12 @@ std::string_view cutAtBrace(std::string_view attribute) {
   return attribute.substr(start, end - start);
 }
 
-void appendLabelText(std::string_view midLine, LabelSource source, ConversionTables& tables,
+void appendLabelText(std::string_view midLine, LabelSource source, ConversionTables& tables, TimePoint now,
                      std::string& labelLine) {
   const std::string_view attribute = source == LabelSource::None ? std::string_view{} : attributeToken(midLine);
   // A one-byte attribute is never looked up: no table is consulted for it.
   auto translate = [&](ConversionTable& table) {
-    if (attribute.size() >= 2) labelLine += table.lookup(attribute);
+    if (attribute.size() >= 2) labelLine += table.lookup(attribute, now);
   };
   switch (source) {
     case LabelSource::KK: translate(tables.kk); break;

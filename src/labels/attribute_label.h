@@ -22,9 +22,10 @@ std::string_view attributeToken(std::string_view midLine);
 std::string_view cutAtBrace(std::string_view attribute);
 
 // Appends the record's label text from `source` to `labelLine`. A table
-// source looks the attribute up when it has two bytes or more; that throws
-// the missing-table failure (exit code 1) when the table cannot be read.
-void appendLabelText(std::string_view midLine, LabelSource source, ConversionTables& tables,
+// source looks the attribute up at time `now` when it has two bytes or more;
+// that throws the missing-table failure (exit code 1) when the table cannot
+// be read.
+void appendLabelText(std::string_view midLine, LabelSource source, ConversionTables& tables, TimePoint now,
                      std::string& labelLine);
 
 }  // namespace mif2cgps

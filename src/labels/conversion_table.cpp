@@ -15,15 +15,11 @@ TableRow parseTableRow(std::string_view line) {
   return row;
 }
 
-ConversionTable::ConversionTable(std::string fileName, Clock clock)
-    : fileName_(std::move(fileName)), clock_(clock) {}
-
 Failure ConversionTable::missing() const {
   return Failure{{MessageId::TableMissing, fileName_}, kMifOrTableUnavailable};
 }
 
-void ConversionTable::refresh() {
-  const auto now = clock_();
+void ConversionTable::refresh(TimePoint now) {
   if (lastQuestion_ && now - *lastQuestion_ < kQuestionInterval) {
     if (!loadedState_) throw missing();
     return;
@@ -55,14 +51,14 @@ void ConversionTable::load(const TableFileState& state) {
   loadedState_ = state;
 }
 
-std::string_view ConversionTable::lookup(std::string_view text) {
-  refresh();
+std::string_view ConversionTable::lookup(std::string_view text, TimePoint now) {
+  refresh(now);
   const std::uint32_t row = matcher_.earliestMatch(text);
   if (row == KeyMatcher::kNoKey) return {};
   const auto [offset, size] = values_[row];
   return std::string_view(rowText_).substr(offset, size);
 }
 
-void ConversionTable::require() { refresh(); }
+void ConversionTable::require(TimePoint now) { refresh(now); }
 
 }  // namespace mif2cgps

@@ -1,5 +1,6 @@
 #include "run/conversion_run.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -99,23 +100,28 @@ class MapOutput {
   std::optional<MapTextWriter> writer_;
 };
 
-void requireTables(const LayerProfile& profile, ConversionTables& tables) {
-  if (profile.requiresKKTable) tables.kk.require();
-  if (profile.requiresTKTable) tables.tk.require();
+void requireTables(const LayerProfile& profile, ConversionTables& tables, TimePoint now) {
+  if (profile.requiresKKTable) tables.kk.require(now);
+  if (profile.requiresTKTable) tables.tk.require(now);
 }
 
 // Converts every MID line into a record, counting as it goes.
 void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif, MapTextWriter& out,
                     LayerCounts& counts) {
   ConversionTables tables;
+  // The clock is read once a record, and only by layers that use tables.
+  const bool usesTables = profile.labelSource == LabelSource::KK || profile.labelSource == LabelSource::DK ||
+                          profile.labelSource == LabelSource::TK || profile.requiresKKTable ||
+                          profile.requiresTKTable;
   std::string labelLine;
   RecordBlocks blocks(profile.sectionOpener, profile.sectionCloser);
   std::string_view midLine;
   while (mid.readLine(midLine)) {
+    const TimePoint now = usesTables ? std::chrono::steady_clock::now() : TimePoint{};
     labelLine.assign("Label=");
-    appendLabelText(midLine, profile.labelSource, tables, labelLine);
+    appendLabelText(midLine, profile.labelSource, tables, now, labelLine);
     if (labelLine.find('\n') == std::string::npos) labelLine += '\n';
-    requireTables(profile, tables);
+    requireTables(profile, tables, now);
     const std::string_view typeLine = profile.roadTyping ? roadTypeFor(labelLine) : profile.fixedTypeLine;
     blocks.startRecord(typeLine, labelLine);
 

@@ -56,7 +56,7 @@ class LabelTextTest : public ::testing::Test {
  protected:
   std::string label(std::string_view baseName, std::string_view midLine) {
     std::string line = "Label=";
-    appendLabelText(midLine, selectLayerProfile(baseName).labelSource, tables_, line);
+    appendLabelText(midLine, selectLayerProfile(baseName).labelSource, tables_, TimePoint{}, line);
     return line;
   }
   std::string failureOf(std::string_view baseName, std::string_view midLine) {

@@ -42,9 +42,8 @@ TEST(ConversionTableTest, ParsesRows) {
   }
 }
 
-// A clock the tests move by hand, so that none of them sleeps.
-std::chrono::steady_clock::time_point fakeNow;
-std::chrono::steady_clock::time_point readFakeClock() { return fakeNow; }
+// A time the tests move by hand, so that none of them sleeps.
+TimePoint fakeNow;
 
 class TableLookupTest : public ::testing::Test {
  protected:
@@ -52,12 +51,12 @@ class TableLookupTest : public ::testing::Test {
   std::string lookup(const std::string& tableText, std::string_view text) {
     folder_.write("DKconvert.txt", tableText);
     fakeNow += ConversionTable::kQuestionInterval;
-    return std::string(table_.lookup(text));
+    return std::string(table_.lookup(text, fakeNow));
   }
 
   testing::ScratchFolder folder_;
   testing::WorkingDirectory here_{folder_.path("")};
-  ConversionTable table_{"DKconvert.txt", readFakeClock};
+  ConversionTable table_{"DKconvert.txt"};
 };
 
 TEST_F(TableLookupTest, FirstRowWhoseKeyOccursInTheTextWins) {
@@ -100,11 +99,11 @@ TEST_F(TableLookupTest, EditedReplacedOrRemovedTableTakesEffectAtTheNextLookup) 
   folder_.write("DKconvert.txt", "ab,six\n");
   std::filesystem::last_write_time(path, firstTime + std::chrono::seconds(1));
   fakeNow += ConversionTable::kQuestionInterval;
-  EXPECT_EQ(table_.lookup("ab"), "six");
+  EXPECT_EQ(table_.lookup("ab", fakeNow), "six");
 
   std::filesystem::remove(path);
   fakeNow += ConversionTable::kQuestionInterval;
-  EXPECT_THROW(table_.lookup("ab"), Failure);
+  EXPECT_THROW(table_.lookup("ab", fakeNow), Failure);
   EXPECT_EQ(lookup("ab,back\n", "ab"), "back");
 }
 
@@ -112,18 +111,18 @@ TEST_F(TableLookupTest, AsksTheFileSystemAgainOnlyAfterTheInterval) {
   EXPECT_EQ(lookup("ab,one\n", "ab"), "one");
   folder_.write("DKconvert.txt", "ab,three\n");
   fakeNow += ConversionTable::kQuestionInterval - std::chrono::microseconds(1);
-  EXPECT_EQ(table_.lookup("ab"), "one");
+  EXPECT_EQ(table_.lookup("ab", fakeNow), "one");
   std::filesystem::remove(folder_.path("DKconvert.txt"));
-  EXPECT_EQ(table_.lookup("ab"), "one");
-  EXPECT_NO_THROW(table_.require());
+  EXPECT_EQ(table_.lookup("ab", fakeNow), "one");
+  EXPECT_NO_THROW(table_.require(fakeNow));
   // The interval counts from the last question, not from the last lookup.
   fakeNow += std::chrono::microseconds(1);
-  EXPECT_THROW(table_.require(), Failure);
+  EXPECT_THROW(table_.require(fakeNow), Failure);
   // A table seen missing stays missing until the next question.
   folder_.write("DKconvert.txt", "ab,back\n");
-  EXPECT_THROW(table_.lookup("ab"), Failure);
+  EXPECT_THROW(table_.lookup("ab", fakeNow), Failure);
   fakeNow += ConversionTable::kQuestionInterval;
-  EXPECT_EQ(table_.lookup("ab"), "back");
+  EXPECT_EQ(table_.lookup("ab", fakeNow), "back");
 }
 
 TEST_F(TableLookupTest, MissingTableOrFolderThrowsItsMessage) {
@@ -131,7 +130,7 @@ TEST_F(TableLookupTest, MissingTableOrFolderThrowsItsMessage) {
     if (asFolder) std::filesystem::create_directory(folder_.path("DKconvert.txt"));
     fakeNow += ConversionTable::kQuestionInterval;
     try {
-      table_.require();
+      table_.require(fakeNow);
       ADD_FAILURE() << "no failure, folder " << asFolder;
     } catch (const Failure& failure) {
       EXPECT_EQ(failure.message.id, MessageId::TableMissing);
