@@ -24,6 +24,7 @@ MapTextWriter::~MapTextWriter() {
 }
 
 void MapTextWriter::write(std::string_view bytes) {
+  if (failed_) return;
   if (buffer_.size() + bytes.size() > kBufferSize) flush();
   if (bytes.size() >= kBufferSize) {
     if (!file_.writeAll(bytes.data(), bytes.size())) failWrite();
@@ -33,7 +34,7 @@ void MapTextWriter::write(std::string_view bytes) {
 }
 
 void MapTextWriter::flush() {
-  if (buffer_.empty()) return;
+  if (failed_ || buffer_.empty()) return;
   if (!file_.writeAll(buffer_.data(), buffer_.size())) failWrite();
   buffer_.clear();
 }

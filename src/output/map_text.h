@@ -28,11 +28,12 @@ class MapTextWriter {
   ~MapTextWriter();
 
   // Appends bytes as they stand. Throws the write failure (exit code 3)
-  // when the file cannot be written; what was written before stays.
+  // when the file cannot be written; what was written before stays. Does
+  // nothing once a write has failed: that failure was thrown already.
   void write(std::string_view bytes);
 
   // Writes out what is buffered, so that a reader of the file sees it now.
-  // Throws the write failure (exit code 3).
+  // Throws the write failure (exit code 3); does nothing after one.
   void flush();
 
   // Writes out what is buffered and closes the file. Throws the write

@@ -40,7 +40,7 @@ RecordBlocks::RecordBlocks(std::string_view opener, std::string_view closer) {
 void RecordBlocks::startRecord(std::string_view typeLine, std::string_view labelLine) {
   typeLine_ = typeLine;
   labelLine_ = labelLine;
-  size_ = 0;
+  size_ = keptSize_;
   blockCount_ = 0;
 }
 

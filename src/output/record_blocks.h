@@ -1,7 +1,9 @@
 // A record's blocks, assembled whole before any of them is written. A block
 // is: opener, type line, label line, the coordinate line, closer, empty
 // line. A record has one block per drawn part of its object, and all of
-// them carry the record's type and label.
+// them carry the record's type and label. Records that are kept gather
+// after one another, so that they reach the file in large writes without
+// being copied again.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +19,9 @@ class RecordBlocks {
   // closer's lines are formed once here.
   RecordBlocks(std::string_view opener, std::string_view closer);
 
-  // Starts a new record with no blocks; `labelLine` brings its own LF. Both
-  // views must stay valid until the record's last block has begun.
+  // Starts a new record with no blocks after the records kept, dropping a
+  // record that was not kept; `labelLine` brings its own LF. Both views
+  // must stay valid until the record's last block has begun.
   void startRecord(std::string_view typeLine, std::string_view labelLine);
 
   // A block's coordinate line: "Data0=(" y1 "," x1 "),(" y2 "," x2 ... ")".
@@ -28,8 +31,15 @@ class RecordBlocks {
   void endBlock();
 
   std::size_t blockCount() const { return blockCount_; }
-  // Every block of the record, CR LF line breaks included.
-  std::string_view text() const { return {text_.get(), size_}; }
+  // Every block of the current record, CR LF line breaks included.
+  std::string_view text() const { return {text_.get() + keptSize_, size_ - keptSize_}; }
+
+  // Keeps the current record after the records kept before it.
+  void keepRecord() { keptSize_ = size_; }
+  // The records kept, in order, until clearKept.
+  std::string_view keptRecords() const { return {text_.get(), keptSize_}; }
+  // Forgets the records kept; call it between records.
+  void clearKept() { size_ = keptSize_ = 0; }
 
  private:
   // Room for `bytes` more bytes at the end of the text; where they go.
@@ -50,6 +60,7 @@ class RecordBlocks {
   // hottest write of a run.
   std::unique_ptr<char[]> text_;
   std::size_t size_ = 0;
+  std::size_t keptSize_ = 0;
   std::size_t capacity_ = 0;
   std::size_t blockCount_ = 0;
   bool atFirstPair_ = true;

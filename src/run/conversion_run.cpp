@@ -105,6 +105,10 @@ void requireTables(const LayerProfile& profile, ConversionTables& tables, TimePo
   if (profile.requiresTKTable) tables.tk.require(now);
 }
 
+// Kept records are written once they fill this much: large writes, each
+// byte copied once from the record blocks to the file.
+constexpr std::size_t kWriteSize = 256 * 1024;
+
 // Converts every MID line into a record, counting as it goes.
 void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif, MapTextWriter& out,
                     LayerCounts& counts) {
@@ -115,31 +119,50 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
                           profile.requiresTKTable;
   std::string labelLine;
   RecordBlocks blocks(profile.sectionOpener, profile.sectionCloser);
+  // Forgotten before they are written, so that no record is written twice
+  // whatever the write throws; the bytes stay where they are until the next
+  // record starts.
+  auto writeKept = [&] {
+    const std::string_view kept = blocks.keptRecords();
+    blocks.clearKept();
+    out.write(kept);
+  };
   std::string_view midLine;
-  while (mid.readLine(midLine)) {
-    const TimePoint now = usesTables ? std::chrono::steady_clock::now() : TimePoint{};
-    labelLine.assign("Label=");
-    appendLabelText(midLine, profile.labelSource, tables, now, labelLine);
-    if (labelLine.find('\n') == std::string::npos) labelLine += '\n';
-    requireTables(profile, tables, now);
-    const std::string_view typeLine = profile.roadTyping ? roadTypeFor(labelLine) : profile.fixedTypeLine;
-    blocks.startRecord(typeLine, labelLine);
+  try {
+    while (mid.readLine(midLine)) {
+      const TimePoint now = usesTables ? std::chrono::steady_clock::now() : TimePoint{};
+      labelLine.assign("Label=");
+      appendLabelText(midLine, profile.labelSource, tables, now, labelLine);
+      if (labelLine.find('\n') == std::string::npos) labelLine += '\n';
+      requireTables(profile, tables, now);
+      const std::string_view typeLine = profile.roadTyping ? roadTypeFor(labelLine) : profile.fixedTypeLine;
 
-    // The record is assembled whole, so a failure while reading its object
-    // leaves no part of it in the output.
-    ObjectLine object{ObjectKind::None, Words({})};
-    if (!mif.nextObject(object)) mif.failEnded();
-    appendObjectBlocks(object, mif, profile.geometryKind, blocks);
-    if (blocks.blockCount() == 0) {
-      ++counts.skipped;
-    } else {
-      out.write(blocks.text());
-      ++counts.records;
+      // The record is assembled whole, so a failure while reading its
+      // object leaves no part of it in the output.
+      blocks.startRecord(typeLine, labelLine);
+      ObjectLine object{ObjectKind::None, Words({})};
+      if (!mif.nextObject(object)) mif.failEnded();
+      appendObjectBlocks(object, mif, profile.geometryKind, blocks);
+      if (blocks.blockCount() == 0) {
+        ++counts.skipped;
+      } else {
+        blocks.keepRecord();
+        ++counts.records;
+      }
+      // A producer still writing the inputs sees each record as it converts.
+      const bool midWaited = mid.takeShortRead();
+      if (mif.takeShortRead() || midWaited) {
+        writeKept();
+        out.flush();
+      } else if (blocks.keptRecords().size() >= kWriteSize) {
+        writeKept();
+      }
     }
-    // A producer still writing the inputs sees each record as it converts.
-    const bool midWaited = mid.takeShortRead();
-    if (mif.takeShortRead() || midWaited) out.flush();
+  } catch (const Failure&) {
+    writeKept();
+    throw;
   }
+  writeKept();
 }
 
 void convertLayer(const FileSet& files, MapOutput& output, LayerCounts& counts) {
