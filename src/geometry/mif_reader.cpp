@@ -129,8 +129,10 @@ bool MifReader::passHeaderLine(std::string_view line) {
 bool MifReader::nextObject(ObjectLine& object) {
   std::string_view line;
   while (lines_.readLine(line)) {
-    if (lines_.lineNumber() == 1 && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
-    if (header_ != Header::Passed && passHeaderLine(line)) continue;
+    if (header_ != Header::Passed) {
+      if (lines_.lineNumber() == 1 && line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
+      if (passHeaderLine(line)) continue;
+    }
     Words words(line);
     std::string_view word;
     if (words.next(word) && keywordKind(word, object.kind)) {
@@ -147,21 +149,22 @@ std::string_view MifReader::readLineInObject() {
   return line;
 }
 
-std::int64_t MifReader::readCount(Words& words) {
-  std::string_view word;
-  if (!words.next(word)) return readCountLine();
+std::int64_t MifReader::countOf(std::string_view word) const {
   const std::int64_t count = leadingInteger(word);
   if (count <= 0) failUnsound();
   return count;
+}
+
+std::int64_t MifReader::readCount(Words& words) {
+  std::string_view word;
+  return words.next(word) ? countOf(word) : readCountLine();
 }
 
 std::int64_t MifReader::readCountLine() {
   Words words(readLineInObject());
   std::string_view word;
   if (!words.next(word) || isKeyword(word)) failUnsound();
-  const std::int64_t count = leadingInteger(word);
-  if (count <= 0) failUnsound();
-  return count;
+  return countOf(word);
 }
 
 bool MifReader::readPlainCoordinateLine(std::string_view& x, std::string_view& y) {

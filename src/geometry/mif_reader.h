@@ -48,6 +48,10 @@ class MifReader {
   // next read.
   bool nextObject(ObjectLine& object);
 
+  // The count a word gives (its leading digits). Throws the unsound failure
+  // (exit code 4) when it is not positive.
+  std::int64_t countOf(std::string_view word) const;
+
   // A count: the next word of `words`, or when there is none the first word
   // of the next line. Throws the unsound failure (exit code 4) when it is
   // not positive or that line begins with a keyword, the early-end failure

@@ -26,8 +26,7 @@ void appendPline(Words words, MifReader& mif, RecordBlocks& blocks) {
   // Every count on the object line is read before the next line replaces it.
   const std::int64_t sections = mif.readCount(peek);
   const bool firstCountOnObjectLine = peek.next(word);
-  const std::int64_t firstCount = firstCountOnObjectLine ? leadingInteger(word) : 0;
-  if (firstCountOnObjectLine && firstCount <= 0) mif.failUnsound();
+  const std::int64_t firstCount = firstCountOnObjectLine ? mif.countOf(word) : 0;
   for (std::int64_t section = 0; section < sections; ++section) {
     appendPolyline(mif, section == 0 && firstCountOnObjectLine ? firstCount : mif.readCountLine(), blocks);
   }

@@ -44,6 +44,27 @@ void RecordBlocks::startRecord(std::string_view typeLine, std::string_view label
   blockCount_ = 0;
 }
 
+void RecordBlocks::appendHead() {
+  append(opener_);
+  append(typeLine_);
+  append(kLineBreak);
+  std::string_view label = labelLine_;
+  const char* lineFeed = findByte(label.data(), label.data() + label.size(), '\n');
+  if (!lineFeed) {
+    append(label);
+    append(kLineBreak);
+    return;
+  }
+  // A lone CR stays as it is.
+  for (; lineFeed; lineFeed = findByte(label.data(), label.data() + label.size(), '\n')) {
+    const auto line = static_cast<std::size_t>(lineFeed - label.data());
+    append(label.substr(0, line));
+    append(kLineBreak);
+    label.remove_prefix(line + 1);
+  }
+  append(label);
+}
+
 void RecordBlocks::grow(std::size_t size) {
   const std::size_t capacity = std::max({2 * capacity_, size, std::size_t{4096}});
   auto text = std::make_unique<char[]>(capacity);
@@ -55,19 +76,14 @@ void RecordBlocks::grow(std::size_t size) {
 void RecordBlocks::append(std::string_view bytes) { std::memcpy(extend(bytes.size()), bytes.data(), bytes.size()); }
 
 void RecordBlocks::beginBlock() {
-  append(opener_);
-  append(typeLine_);
-  append(kLineBreak);
-  // The label line's LFs become CR LF; a lone CR stays as it is.
-  std::string_view label = labelLine_;
-  for (const char* lineFeed = findByte(label.data(), label.data() + label.size(), '\n'); lineFeed;
-       lineFeed = findByte(label.data(), label.data() + label.size(), '\n')) {
-    const auto line = static_cast<std::size_t>(lineFeed - label.data());
-    append(label.substr(0, line));
-    append(kLineBreak);
-    label.remove_prefix(line + 1);
+  if (blockCount_ == 0) {
+    appendHead();
+    headSize_ = size_ - keptSize_;
+  } else {
+    // Later blocks repeat the first block's head, formed once.
+    char* head = extend(headSize_);
+    std::memcpy(head, text_.get() + keptSize_, headSize_);
   }
-  append(label);
   append("Data0=(");
   atFirstPair_ = true;
 }

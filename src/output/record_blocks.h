@@ -20,8 +20,9 @@ class RecordBlocks {
   RecordBlocks(std::string_view opener, std::string_view closer);
 
   // Starts a new record with no blocks after the records kept, dropping a
-  // record that was not kept; `labelLine` brings its own LF. Both views
-  // must stay valid until the record's last block has begun.
+  // record that was not kept. Each LF in `labelLine` is written as CR LF,
+  // and when it holds none, a CR LF ends it. Both views must stay valid
+  // until the record's first block has begun.
   void startRecord(std::string_view typeLine, std::string_view labelLine);
 
   // A block's coordinate line: "Data0=(" y1 "," x1 "),(" y2 "," x2 ... ")".
@@ -50,6 +51,7 @@ class RecordBlocks {
     return room;
   }
   void grow(std::size_t size);
+  void appendHead();
   void append(std::string_view bytes);
 
   std::string opener_;  // the opener and its line break
@@ -61,6 +63,7 @@ class RecordBlocks {
   std::unique_ptr<char[]> text_;
   std::size_t size_ = 0;
   std::size_t keptSize_ = 0;
+  std::size_t headSize_ = 0;  // the record's lines before its first coordinate line
   std::size_t capacity_ = 0;
   std::size_t blockCount_ = 0;
   bool atFirstPair_ = true;

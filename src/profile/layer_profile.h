@@ -19,6 +19,12 @@ struct LayerProfile {
   GeometryKind geometryKind = GeometryKind::Polyline;
   bool requiresKKTable = false;    // "KKconvert.txt" must be present for every record
   bool requiresTKTable = false;    // "TKconvert.txt" must be present for every record
+
+  // True when a record looks a label up in a table or checks a table.
+  bool usesTables() const {
+    return labelSource == LabelSource::KK || labelSource == LabelSource::DK || labelSource == LabelSource::TK ||
+           requiresKKTable || requiresTKTable;
+  }
 };
 
 // Fills the profile from the layer codes GK, DK, KK, SK, TK and CM found

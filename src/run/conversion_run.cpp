@@ -114,9 +114,7 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
                     LayerCounts& counts) {
   ConversionTables tables;
   // The clock is read once a record, and only by layers that use tables.
-  const bool usesTables = profile.labelSource == LabelSource::KK || profile.labelSource == LabelSource::DK ||
-                          profile.labelSource == LabelSource::TK || profile.requiresKKTable ||
-                          profile.requiresTKTable;
+  const bool usesTables = profile.usesTables();
   std::string labelLine;
   RecordBlocks blocks(profile.sectionOpener, profile.sectionCloser);
   // Forgotten before they are written, so that no record is written twice
@@ -133,7 +131,6 @@ void convertRecords(const LayerProfile& profile, LineReader& mid, MifReader& mif
       const TimePoint now = usesTables ? std::chrono::steady_clock::now() : TimePoint{};
       labelLine.assign("Label=");
       appendLabelText(midLine, profile.labelSource, tables, now, labelLine);
-      if (labelLine.find('\n') == std::string::npos) labelLine += '\n';
       requireTables(profile, tables, now);
       const std::string_view typeLine = profile.roadTyping ? roadTypeFor(labelLine) : profile.fixedTypeLine;
 

@@ -35,41 +35,24 @@ bool LineReader::refill() {
 }
 
 bool LineReader::readLineAcrossRefills(std::string_view& line) {
-  std::string_view found;
-  bool spilled = false;
-  spill_.clear();
-  for (;;) {
-    if (begin_ == end_ && !refill()) {
-      if (!spilled || spill_.empty()) return false;
-      found = spill_;
-      break;
-    }
-    char* start = buffer_.get() + begin_;
-    const std::size_t available = end_ - begin_;
-    auto* lineFeed = static_cast<char*>(std::memchr(start, '\n', available));
-    if (!lineFeed) {
-      spill_.append(start, available);
-      spilled = true;
-      begin_ = end_;
-      continue;
-    }
-    std::size_t length = static_cast<std::size_t>(lineFeed - start) + 1;
-    begin_ += length;
-    if (!spilled) {
-      // CR LF becomes LF, in place: the LF moves onto the CR.
-      if (length >= 2 && start[length - 2] == '\r') {
-        start[length - 2] = '\n';
-        --length;
-      }
-      found = std::string_view(start, length);
-      break;
-    }
+  // The last line ended with the buffer: the next one begins the next block.
+  if (begin_ == end_) return refill() && readLine(line);
+  // The buffer ends inside a line: it is gathered across refills.
+  spill_.assign(buffer_.get() + begin_, end_ - begin_);
+  begin_ = end_;
+  while (refill()) {
+    char* start = buffer_.get();
+    auto* lineFeed = static_cast<char*>(std::memchr(start, '\n', end_));
+    const std::size_t length = lineFeed ? static_cast<std::size_t>(lineFeed - start) + 1 : end_;
     spill_.append(start, length);
-    if (spill_.size() >= 2 && spill_[spill_.size() - 2] == '\r') spill_.erase(spill_.size() - 2, 1);
-    found = spill_;
-    break;
+    begin_ = length;
+    if (lineFeed) {
+      // CR LF becomes LF, also when a refill falls between the two.
+      if (spill_.size() >= 2 && spill_[spill_.size() - 2] == '\r') spill_.erase(spill_.size() - 2, 1);
+      break;
+    }
   }
-  line = found;
+  line = spill_;
   ++lineNumber_;
   return true;
 }
